@@ -1,0 +1,45 @@
+#include "board/form1.h"
+
+#include <charconv>
+
+namespace vorn {
+
+namespace {
+
+// Where each hole stands before any layout has moved it.
+constexpr std::array<LabelPosition, kElementCount> kDesignedHolePlaces{{
+    {1920, 120},  {1560, 600},  {2280, 600},  {1320, 1080}, {1920, 1080}, {2520, 1080},
+    {960, 1560},  {1560, 1560}, {2280, 1560}, {2880, 1560}, {720, 2040},  {1200, 2040},
+    {1920, 2040}, {2520, 1920}, {3120, 2040}, {480, 2400},  {960, 2400},  {1560, 2400},
+    {2280, 2400}, {2760, 2400}, {3360, 2400}, {240, 2760},  {720, 2760},  {1200, 2760},
+    {1920, 2760}, {2400, 2760}, {3000, 2760}, {3600, 2760},
+}};
+
+}  // namespace
+
+Form1::Form1() {
+  for (std::int16_t i = 0; i < kElementCount; ++i) {
+    Image2[i].Index = i;
+    Image2[i].Left = kDesignedHolePlaces[i].Left;
+    Image2[i].Top = kDesignedHolePlaces[i].Top;
+    Image1[i].Index = i;
+    Image1[i].Left = kDesignedHolePlaces[i].Left;
+    Image1[i].Top = kDesignedHolePlaces[i].Top;
+  }
+}
+
+std::string TagText(std::optional<std::int16_t> tag) {
+  std::string text;
+  if (tag) text.append(1, ' ').append(std::to_string(*tag));
+  return text;
+}
+
+std::optional<std::int16_t> TagFromText(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  std::int16_t value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace vorn

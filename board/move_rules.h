@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "board/form1.h"
+#include "platform/platform.h"
+
+namespace vorn {
+
+// Surveys the board after every change: lists every legal jump in MoveList,
+// gives the balls that can jump the custom pointer and ends the game when one
+// ball or no jump is left. Passing chklst (only its presence matters) skips
+// the no-more-moves check.
+void CheckBlk(Form1& f, Platform& platform, std::optional<std::int16_t> chklst = std::nullopt);
+
+// Whether the ball in hole ind can jump, as of the last survey.
+bool CheckValid(const Form1& f, std::int16_t ind);
+
+// Lists in DropList where the ball in hole PickLabel may land.
+void CheckDrop(Form1& f);
+
+// Whether hole ind is one of the listed landing holes.
+bool CheckDroping(const Form1& f, std::int16_t ind);
+
+}  // namespace vorn

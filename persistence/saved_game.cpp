@@ -1,0 +1,90 @@
+#include "persistence/saved_game.h"
+
+#include <string>
+
+#include "board/board_layout.h"
+#include "board/move_rules.h"
+#include "persistence/replay.h"
+#include "persistence/saved_game_file.h"
+
+namespace vorn {
+
+namespace {
+
+const std::string kSaveErrorTitle = "Error Saving Game";
+const std::string kRestoreErrorTitle = "Error Restoring Game";
+
+std::optional<std::string> ChooseFile(Form1& f, Platform& platform, FileDialogRequest::Kind kind) {
+  FileDialogRequest request;
+  request.kind = kind;
+  request.proposedName = f.CommonDialog1.FileName;
+  request.filters = {"All Files (*.*)", "VORN Game Files(*.VORN)"};
+  request.filterPatterns = {"*", "*.VORN *.vorn"};
+  request.selectedFilter = 1;
+  request.defaultSuffix = "VORN";
+  auto name = platform.ShowFileDialog(request);
+  if (!name || name->empty()) return std::nullopt;
+  f.CommonDialog1.FileName = *name;
+  return name;
+}
+
+std::string ReplayFaultText(const ReplayOutcome& outcome) {
+  const std::string jump = "Jump " + std::to_string(outcome.faultyJump + 1) + " of this saved game";
+  switch (outcome.fault) {
+    case ReplayFault::Malformed:
+      return jump + " is damaged: it names a hole or ball that does not exist.";
+    case ReplayFault::TooManyJumps:
+      return "This saved game has more jumps than any game can have.";
+    case ReplayFault::Impossible:
+    case ReplayFault::None:
+      break;
+  }
+  return jump + " is not possible on the board.";
+}
+
+void SetLevel(Form1& f, std::int16_t level) {
+  f.GameLevel = level;
+  f.Menu.mnuLevel1.Checked = level == 0;
+  f.Menu.mnuLevel2.Checked = level == 1;
+  f.Menu.mnuLevel3.Checked = level == 2;
+}
+
+}  // namespace
+
+void SaveGame(Form1& f, Platform& platform) {
+  const auto name = ChooseFile(f, platform, FileDialogRequest::Kind::Save);
+  if (!name) return;
+  const std::string bytes =
+      EncodePlayRecords(f.PlayList.data(), static_cast<std::size_t>(std::max(f.PlayCount, 0)));
+  if (const FileError error = platform.WriteFileAtomically(*name, bytes)) {
+    platform.MsgBox(*error, MsgButtons::OK, MsgIcon::Critical, kSaveErrorTitle);
+  }
+}
+
+void RestoreGame(Form1& f, Platform& platform) {
+  const auto name = ChooseFile(f, platform, FileDialogRequest::Kind::Open);
+  if (!name) return;
+  std::string bytes;
+  // Nothing of the current game is lost to a file that cannot be read.
+  if (const FileError error = platform.ReadWholeFile(*name, bytes)) {
+    platform.MsgBox(*error, MsgButtons::OK, MsgIcon::Critical, kRestoreErrorTitle);
+    return;
+  }
+  const std::vector<PlayRec> records = DecodePlayRecords(bytes);
+  const LevelChoice choice = FindReplayLevel(f, records);
+  if (!choice.level) {
+    ResetGame(f, platform);
+    platform.MsgBox(ReplayFaultText(choice.furthest), MsgButtons::OK, MsgIcon::Critical,
+                    kRestoreErrorTitle);
+    return;
+  }
+  SetLevel(f, *choice.level);
+  ResetGame(f, platform);
+  ReplayJumps(f, records, [&platform] { platform.DoEvents(); });
+  // The restored game has not started: Save waits for a jump of its own.
+  f.Menu.mnuSave.Enabled = false;
+  f.Menu.mnuUndo.Enabled = f.PlayCount > 0;
+  CheckBlk(f, platform);
+}
+
+}  // namespace vorn

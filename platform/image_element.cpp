@@ -1,0 +1,67 @@
+#include "platform/image_element.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/svg_pictures.h"
+
+namespace vorn {
+
+int ButtonNumber(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
+  }
+}
+
+int ButtonsSum(Qt::MouseButtons buttons) {
+  return (buttons & Qt::LeftButton ? 1 : 0) + (buttons & Qt::RightButton ? 2 : 0) +
+         (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+ImageElement::ImageElement(QWidget* parent, QString resource, bool receivesMouse)
+    : QWidget(parent), resource_(std::move(resource)) {
+  setAttribute(Qt::WA_TransparentForMouseEvents, !receivesMouse);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void ImageElement::SetHandCursor(bool hand) {
+  if (hand == hand_) return;
+  hand_ = hand;
+  if (hand) {
+    setCursor(HandCursor(devicePixelRatioF()));
+  } else {
+    unsetCursor();
+  }
+}
+
+void ImageElement::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, SvgPicture(resource_, size(), devicePixelRatioF()));
+}
+
+void ImageElement::mousePressEvent(QMouseEvent* event) {
+  if (handler_) handler_(MouseEvent::Down, ButtonNumber(event->button()), event->position());
+}
+
+void ImageElement::mouseDoubleClickEvent(QMouseEvent* event) {
+  // A second click in quick succession is a press like any other.
+  mousePressEvent(event);
+}
+
+void ImageElement::mouseMoveEvent(QMouseEvent* event) {
+  if (handler_) handler_(MouseEvent::Move, ButtonsSum(event->buttons()), event->position());
+}
+
+void ImageElement::mouseReleaseEvent(QMouseEvent* event) {
+  if (handler_) handler_(MouseEvent::Up, ButtonNumber(event->button()), event->position());
+}
+
+}  // namespace vorn

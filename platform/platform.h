@@ -1,0 +1,62 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorn {
+
+enum class MsgButtons { OK, YesNo };
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgAnswer { OK, Yes, No };
+
+// What the save and open dialogs are asked for.
+struct FileDialogRequest {
+  enum class Kind { Save, Open };
+  Kind kind = Kind::Open;
+  std::string proposedName;                  // the name last chosen in either dialog
+  std::vector<std::string> filters;          // display texts, e.g. "All Files (*.*)"
+  std::vector<std::string> filterPatterns;   // one pattern list per filter, e.g. "*"
+  int selectedFilter = 0;
+  std::string defaultSuffix;                 // appended to a typed name without one
+};
+
+// The result of a file operation: std::nullopt on success, otherwise the
+// system's description of the failure.
+using FileError = std::optional<std::string>;
+
+// Everything the game's rules need from the window system. The program uses
+// the Qt implementation; tests use a scripted one that records each request.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual MsgAnswer MsgBox(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
+                           const std::string& title) = 0;
+
+  // Lets the window repaint and handle what is pending, then returns.
+  virtual void DoEvents() = 0;
+
+  // A monotonic clock: game times never jump with the time of day.
+  virtual std::chrono::steady_clock::time_point Now() = 0;
+
+  // Per-user settings store, addressed by application, section and key.
+  virtual std::optional<std::string> GetSetting(const std::string& appName,
+                                                const std::string& section,
+                                                const std::string& key) = 0;
+  virtual void SaveSetting(const std::string& appName, const std::string& section,
+                           const std::string& key, const std::string& value) = 0;
+  // The executable's file name without its extension.
+  virtual std::string AppName() = 0;
+
+  // Shows a file dialog; std::nullopt when the player cancels.
+  virtual std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) = 0;
+
+  // Replaces the file only once every byte is written; the old file is kept on failure.
+  virtual FileError WriteFileAtomically(const std::string& path, const std::string& bytes) = 0;
+  // Reads a whole existing file; never creates one.
+  virtual FileError ReadWholeFile(const std::string& path, std::string& bytes) = 0;
+};
+
+}  // namespace vorn

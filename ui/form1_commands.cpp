@@ -1,0 +1,118 @@
+// The pop-up menu's commands and the closing of the main window.
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+#include "board/board_layout.h"
+#include "persistence/saved_game.h"
+#include "persistence/stored_level.h"
+#include "persistence/undo_play.h"
+#include "ui/form1_window.h"
+#include "ui/frm_about.h"
+#include "ui/frm_inst.h"
+
+namespace vorn {
+
+void Form1Window::ConnectCommands() {
+  // Every command first ends a carry, then acts, then shows what changed.
+  auto command = [this](QAction* action, void (Form1Window::*handler)()) {
+    connect(action, &QAction::triggered, this, [this, handler] {
+      PutCarriedBallBack();
+      (this->*handler)();
+      SyncView();
+    });
+  };
+  command(menu_.mnuUndo, &Form1Window::mnuUndo_Click);
+  command(menu_.mnuRestore, &Form1Window::mnuRestore_Click);
+  command(menu_.mnuSave, &Form1Window::mnuSave_Click);
+  command(menu_.mnuReset, &Form1Window::mnuReset_Click);
+  command(menu_.mnuInst, &Form1Window::mnuInst_Click);
+  command(menu_.mnuAbout, &Form1Window::mnuAbout_Click);
+  command(menu_.mnuExit, &Form1Window::mnuExit_Click);
+  int n = 1;
+  for (QAction* level : {menu_.mnuLevel1, menu_.mnuLevel2, menu_.mnuLevel3}) {
+    connect(level, &QAction::triggered, this, [this, n] {
+      PutCarriedBallBack();
+      mnuLevel_Click(n);
+      SyncView();
+    });
+    ++n;
+  }
+}
+
+void Form1Window::mnuUndo_Click() {
+  if (f_.PlayCount > 0) UndoPlay(f_, platform_);
+}
+
+void Form1Window::mnuRestore_Click() { RestoreGame(f_, platform_); }
+
+void Form1Window::mnuSave_Click() { SaveGame(f_, platform_); }
+
+void Form1Window::mnuReset_Click() { ResetGame(f_, platform_); }
+
+void Form1Window::mnuLevel_Click(int n) {
+  MenuItem* items[] = {&f_.Menu.mnuLevel1, &f_.Menu.mnuLevel2, &f_.Menu.mnuLevel3};
+  if (f_.GameLevel >= 0 && f_.GameLevel <= 2) items[f_.GameLevel]->Checked = false;
+  f_.GameLevel = static_cast<std::int16_t>(n - 1);
+  items[n - 1]->Checked = true;
+  ResetGame(f_, platform_);
+}
+
+FrmInst* Form1Window::Instructions() const { return frmInst_; }
+
+void Form1Window::mnuInst_Click() {
+  if (!frmInst_) {
+    frmInst_ = new FrmInst(this);
+    frmInst_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  frmInst_->show();
+  frmInst_->raise();
+  frmInst_->activateWindow();
+}
+
+void Form1Window::mnuAbout_Click() {
+  SyncView();
+  FrmAbout about(this, platform_);
+  about.exec();
+}
+
+void Form1Window::mnuExit_Click() { CloseFor(UnloadMode::ProgramClose); }
+
+void Form1Window::CloseFor(UnloadMode mode) {
+  unloadMode_ = mode;
+  close();
+  unloadMode_ = UnloadMode::UserClose;
+}
+
+void Form1Window::Form_QueryUnload(bool& cancel, UnloadMode mode) {
+  if (mode == UnloadMode::SessionEnd || f_.NewGame) return;
+  if (platform_.MsgBox("Are you sure you want to exit", MsgButtons::YesNo, MsgIcon::Question,
+                       "VORN Exit") == MsgAnswer::No) {
+    cancel = true;
+  }
+}
+
+void Form1Window::Form_Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  WriteStoredLevel(platform_, f_.GameLevel);
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+  if (unloaded_) {
+    event->accept();
+    return;
+  }
+  PutCarriedBallBack();
+  bool cancel = false;
+  Form_QueryUnload(cancel, unloadMode_);
+  if (cancel) {
+    event->ignore();
+    return;
+  }
+  Form_Unload();
+  if (frmInst_) frmInst_->close();
+  event->accept();
+  QCoreApplication::quit();
+}
+
+}  // namespace vorn

@@ -1,0 +1,183 @@
+#include "ui/form1_window.h"
+
+#include <cmath>
+
+#include <QCursor>
+#include <QEvent>
+
+#include "board/board_geometry.h"
+#include "board/board_layout.h"
+#include "board/move_rules.h"
+#include "persistence/stored_level.h"
+#include "persistence/undo_play.h"
+#include "play/ball_drag.h"
+#include "platform/window_region.h"
+#include "ui/frm_inst.h"
+
+namespace vorn {
+
+namespace {
+
+// Ball designs by ball index: several balls share a design.
+constexpr int kBallDesign[kElementCount] = {1, 5, 2, 1, 3, 4, 6, 7, 8, 1, 9, 5, 4, 3,
+                                            1, 2, 1, 9, 1, 8, 6, 5, 9, 1, 8, 6, 5, 3};
+
+int ToPixel(float twips) {
+  const double pixels = std::nearbyint(double{twips} / kTwipsPerPixel);
+  return static_cast<int>(std::clamp(pixels, -1.0e6, 1.0e6));
+}
+
+QPoint PixelPosition(float left, float top) { return {ToPixel(left), ToPixel(top)}; }
+
+QSize ElementSize(float width, float height) {
+  return {ToPixel(width), ToPixel(height)};
+}
+
+}  // namespace
+
+Form1Window::Form1Window(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool), platform_(platform) {
+  setObjectName("Form1");
+  setWindowTitle(QString());
+  setFixedSize(kClientWidthPixels, kClientHeightPixels);
+
+  picture1_ = new BoardPicture(this);
+  picture1_->onMouseDown = [this](Qt::MouseButton b, QPointF p) { Picture1_MouseDown(b, p); };
+  picture1_->onKeyDown = [this](int key) { Picture1_KeyDown(key); };
+  for (int i = 0; i < kElementCount; ++i) {
+    image2_[i] = new ImageElement(picture1_, ":/assets/hole.svg", false);
+    image2_[i]->setObjectName(QString("Image2_%1").arg(i));
+  }
+  for (int i = 0; i < kElementCount; ++i) {
+    image1_[i] = new ImageElement(picture1_, QString(":/assets/ball%1.svg").arg(kBallDesign[i]),
+                                  true);
+    image1_[i]->setObjectName(QString("Image1_%1").arg(i));
+    image1_[i]->SetMouseHandler([this, i](ImageElement::MouseEvent kind, int button, QPointF pos) {
+      BallMouseEvent(i, kind, button, pos);
+    });
+  }
+  menu_ = CreatePopUpMenu(this);
+  ConnectCommands();
+  picture1_->setFocus();
+
+  Form_Load();
+}
+
+Form1Window::~Form1Window() = default;
+
+void Form1Window::Form_Load() {
+  f_.GameLevel = ReadStoredLevel(platform_);
+  CutToTriangle(this);
+  SetBalls(f_);
+  f_.NewGame = true;
+  f_.Menu.mnuRestore.Visible = true;
+  f_.Menu.mnuSave.Visible = true;
+  f_.Menu.mnuLevel.Visible = true;
+  f_.Menu.mnuLevel.Enabled = true;
+  f_.Menu.mnuLevel1.Checked = f_.GameLevel == 0;
+  f_.Menu.mnuLevel2.Checked = f_.GameLevel == 1;
+  f_.Menu.mnuLevel3.Checked = f_.GameLevel == 2;
+  CheckBlk(f_, platform_);
+  SyncView();
+}
+
+void Form1Window::SyncView() {
+  for (int i = 0; i < kElementCount; ++i) {
+    const vorn::Hole& hole = f_.Image2[i];
+    ImageElement* element = image2_[i];
+    element->setGeometry(QRect(PixelPosition(hole.Left, hole.Top),
+                               ElementSize(hole.Width, hole.Height)));
+    if (element->isVisibleTo(picture1_) != hole.Visible) element->setVisible(hole.Visible);
+  }
+  const auto carried = CarriedBall(f_);
+  if (carried && raisedBall_ != *carried) image1_[*carried]->raise();
+  raisedBall_ = carried ? *carried : -1;
+  for (int i = 0; i < kElementCount; ++i) {
+    const vorn::Ball& ball = f_.Image1[i];
+    ImageElement* element = image1_[i];
+    element->setGeometry(QRect(PixelPosition(ball.Left, ball.Top),
+                               ElementSize(ball.Width, ball.Height)));
+    if (element->isVisibleTo(picture1_) != ball.Visible) element->setVisible(ball.Visible);
+    element->SetHandCursor(ball.MouseIcon && ball.MousePointer == PointerKind::Custom);
+  }
+  MirrorMenu(f_.Menu, menu_);
+}
+
+void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int button,
+                                 QPointF pos) {
+  // Twips relative to the ball's own Left and Top, as the rules expect.
+  const ImageElement* element = image1_[index];
+  const vorn::Ball& ball = f_.Image1[index];
+  const float x = static_cast<float>((element->x() + pos.x()) * kTwipsPerPixel - ball.Left);
+  const float y = static_cast<float>((element->y() + pos.y()) * kTwipsPerPixel - ball.Top);
+  const auto b = static_cast<std::int16_t>(index);
+  switch (kind) {
+    case ImageElement::MouseEvent::Down:
+      Image1_MouseDown(f_, platform_, b, button, 0, x, y);
+      break;
+    case ImageElement::MouseEvent::Move: {
+      // A ball carried out of the window goes home rather than being left
+      // where nobody can see it.
+      const QPoint inWindow = element->mapTo(this, pos.toPoint());
+      if (f_.Dragging && !TrianglePolygon(size()).containsPoint(inWindow, Qt::OddEvenFill)) {
+        CancelCarry(f_);
+      } else {
+        Image1_MouseMove(f_, platform_, b, button, 0, x, y);
+      }
+      break;
+    }
+    case ImageElement::MouseEvent::Up:
+      Image1_MouseUp(f_, platform_, b, button, 0, x, y);
+      break;
+  }
+  SyncView();
+}
+
+void Form1Window::PutCarriedBallBack() {
+  if (!f_.Dragging) return;
+  CancelCarry(f_);
+  SyncView();
+}
+
+void Form1Window::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) PutCarriedBallBack();
+  QWidget::changeEvent(event);
+}
+
+void Form1Window::Picture1_MouseDown(Qt::MouseButton button, QPointF globalPos) {
+  if (button == Qt::LeftButton) {
+    if (!StartSystemMove(this)) picture1_->BeginManualMove(globalPos);
+    return;
+  }
+  ShowPopUpMenu(globalPos.toPoint());
+}
+
+void Form1Window::ShowPopUpMenu(QPoint globalPos) {
+  PutCarriedBallBack();
+  SyncView();
+  menu_.mnuPopUp->popup(globalPos);
+}
+
+void Form1Window::Picture1_KeyDown(int key) {
+  switch (key) {
+    case Qt::Key_F1:
+      ShowPopUpMenu(QCursor::pos());
+      break;
+    case Qt::Key_F8:
+      PutCarriedBallBack();
+      if (f_.Menu.mnuUndo.Enabled) UndoPlay(f_, platform_);
+      break;
+    case Qt::Key_F2:
+      PutCarriedBallBack();
+      if (platform_.MsgBox("Are you sure you want to reset this game", MsgButtons::YesNo,
+                           MsgIcon::None, "Reset VORN") == MsgAnswer::Yes) {
+        ResetGame(f_, platform_);
+      }
+      break;
+    default:
+      return;
+  }
+  SyncView();
+}
+
+}  // namespace vorn

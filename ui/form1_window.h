@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include <QPointer>
+#include <QWidget>
+
+#include "board/form1.h"
+#include "platform/image_element.h"
+#include "platform/platform.h"
+#include "ui/board_picture.h"
+#include "ui/popup_menu.h"
+
+namespace vorn {
+
+class FrmAbout;
+class FrmInst;
+
+// Why the window is closing, as Form_QueryUnload is told.
+enum class UnloadMode { UserClose = 0, ProgramClose = 1, SessionEnd = 2 };
+
+// The main window: the triangular board. It owns the game state, forwards
+// every event to the rules and then mirrors the state on screen.
+class Form1Window : public QWidget {
+ public:
+  explicit Form1Window(Platform& platform, QWidget* parent = nullptr);
+  ~Form1Window() override;
+
+  const Form1& State() const { return f_; }
+  Form1& MutableState() { return f_; }
+
+  // Brings every element and menu item in line with the state.
+  void SyncView();
+
+  BoardPicture* Picture1() const { return picture1_; }
+  ImageElement* Ball(int index) const { return image1_[index]; }
+  ImageElement* Hole(int index) const { return image2_[index]; }
+  const PopUpMenuActions& Menu() const { return menu_; }
+  FrmInst* Instructions() const;
+
+  // Closes the window for a reason other than the player's own request.
+  void CloseFor(UnloadMode mode);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void Form_Load();
+  void Form_QueryUnload(bool& cancel, UnloadMode mode);
+  void Form_Unload();
+  void Picture1_MouseDown(Qt::MouseButton button, QPointF globalPos);
+  void Picture1_KeyDown(int key);
+  void BallMouseEvent(int index, ImageElement::MouseEvent kind, int button, QPointF pos);
+  void ShowPopUpMenu(QPoint globalPos);
+  // Ends a carry before anything else may change the board.
+  void PutCarriedBallBack();
+  void ConnectCommands();
+
+  void mnuUndo_Click();
+  void mnuRestore_Click();
+  void mnuSave_Click();
+  void mnuReset_Click();
+  void mnuLevel_Click(int n);
+  void mnuInst_Click();
+  void mnuAbout_Click();
+  void mnuExit_Click();
+
+  Form1 f_;
+  Platform& platform_;
+  BoardPicture* picture1_ = nullptr;
+  std::array<ImageElement*, kElementCount> image1_{};
+  std::array<ImageElement*, kElementCount> image2_{};
+  PopUpMenuActions menu_;
+  int raisedBall_ = -1;
+  UnloadMode unloadMode_ = UnloadMode::UserClose;
+  QPointer<FrmInst> frmInst_;
+  bool unloaded_ = false;
+};
+
+}  // namespace vorn

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vorn {
+
+// The rules of the game, as the instructions window shows them.
+extern const char* const kInstructionsText;
+
+// frmInst: the instructions window, shown without blocking the board.
+class FrmInst : public QDialog {
+ public:
+  explicit FrmInst(QWidget* parent);
+
+  QPlainTextEdit* Text1() const { return text1_; }
+  QPushButton* OKButton() const { return okButton_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QPlainTextEdit* text1_;
+  QPushButton* okButton_;
+};
+
+}  // namespace vorn
