@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include "board/board_layout.h"
+#include "platform/scripted_platform.h"
+
+namespace vorn {
+namespace {
+
+Form1 LaidOut(int level) {
+  Form1 f;
+  f.GameLevel = static_cast<std::int16_t>(level);
+  SetBalls(f);
+  return f;
+}
+
+struct LevelFigures {
+  int level;
+  double rowPitch, rightStep, leftStep, diagJumpDX, rowJumpDX;
+};
+
+class LayoutFigures : public ::testing::TestWithParam<LevelFigures> {};
+
+TEST_P(LayoutFigures, MatchTheDesignedBoard) {
+  const LevelFigures& want = GetParam();
+  const Form1 f = LaidOut(want.level);
+  EXPECT_NEAR(f.RowPitch, want.rowPitch, 0.005);
+  EXPECT_NEAR(f.Image2[1].Left - f.Image2[0].Left, want.rightStep, 0.005);
+  EXPECT_NEAR(f.Image2[0].Left - f.Image2[2].Left, want.leftStep, 0.005);
+  EXPECT_NEAR(f.DiagJumpDX, want.diagJumpDX, 0.005);
+  EXPECT_NEAR(f.RowJumpDX, want.rowJumpDX, 0.005);
+  EXPECT_NEAR(f.RowPitch - f.Image2[0].Height, want.rowPitch - 435, 0.005);  // the row gap
+}
+
+INSTANTIATE_TEST_SUITE_P(AllLevels, LayoutFigures,
+                         ::testing::Values(LevelFigures{0, 629.60, 357.55, 423.11, 780.66, 1561.31},
+                                           LevelFigures{1, 524.50, 297.86, 352.48, 650.34, 1300.68},
+                                           LevelFigures{2, 449.43, 255.23, 302.03, 557.26,
+                                                        1114.52}));
+
+void ExpectAt(const Form1& f, int hole, double left, double top) {
+  EXPECT_NEAR(f.LabelPos[hole].Left, left, 0.005) << "hole " << hole;
+  EXPECT_NEAR(f.LabelPos[hole].Top, top, 0.005) << "hole " << hole;
+}
+
+TEST(Layout, CheckedPositionsOfLevelsOneAndThree) {
+  const Form1 one = LaidOut(0);
+  ExpectAt(one, 0, 1942.50, 217.50);
+  ExpectAt(one, 1, 2300.05, 847.10);
+  ExpectAt(one, 2, 1519.39, 847.10);
+  ExpectAt(one, 14, 250.08, 2735.90);
+  ExpectAt(one, 10, 3372.70, 2735.90);
+  EXPECT_NEAR(one.LabelPos[20].Left, -173.03, 0.005);
+  EXPECT_NEAR(one.LabelPos[27].Left, -596.14, 0.005);
+
+  const Form1 three = LaidOut(2);
+  ExpectAt(three, 0, 1942.50, 217.50);
+  ExpectAt(three, 1, 2197.73, 666.93);
+  ExpectAt(three, 2, 1640.47, 666.93);
+  ExpectAt(three, 14, 734.39, 2015.21);
+  ExpectAt(three, 10, 2963.42, 2015.21);
+  ExpectAt(three, 27, 130.34, 2914.07);
+  ExpectAt(three, 21, 3473.89, 2914.07);
+}
+
+TEST(Layout, HolesShareLeftsAlongTheDiagonalsOfTheAxis) {
+  const std::vector<std::vector<int>> groups = {{0, 4, 11, 23}, {1, 8, 17}, {2, 7, 18},
+                                                {3, 13, 25},    {5, 12, 24}, {6, 16},
+                                                {9, 19},        {10, 22},   {14, 26}};
+  for (int level = 0; level <= 2; ++level) {
+    const Form1 f = LaidOut(level);
+    for (const auto& group : groups) {
+      for (int hole : group) {
+        EXPECT_EQ(f.LabelPos[hole].Left, f.LabelPos[group.front()].Left)
+            << "level " << level << " hole " << hole;
+      }
+    }
+  }
+}
+
+TEST(Layout, StartingStateOfEveryLevel) {
+  for (int level = 0; level <= 2; ++level) {
+    const Form1 f = LaidOut(level);
+    const int labelCount = 15 + (level >= 1 ? 6 : 0) + (level == 2 ? 7 : 0);
+    ASSERT_EQ(f.LabelCount, labelCount);
+    EXPECT_EQ(f.RowCount, 5 + level);
+    EXPECT_FALSE(f.Image2[0].Tag);
+    EXPECT_TRUE(f.Image2[0].Visible);
+    EXPECT_FALSE(f.Image1[0].Visible);
+    int visibleBalls = 0;
+    for (int i = 0; i < kElementCount; ++i) {
+      const Hole& hole = f.Image2[i];
+      const Ball& ball = f.Image1[i];
+      visibleBalls += ball.Visible;
+      EXPECT_EQ(ball.MousePointer, PointerKind::Default);
+      EXPECT_TRUE(ball.MouseIcon);
+      if (i >= 1 && i < labelCount) {
+        EXPECT_EQ(hole.Tag, i);
+        EXPECT_EQ(TagText(hole.Tag), std::string(" ").append(std::to_string(i)));
+        EXPECT_TRUE(ball.Visible);
+        EXPECT_EQ(ball.Left, hole.Left);
+        EXPECT_EQ(ball.Top, hole.Top);
+      } else if (i >= labelCount) {
+        EXPECT_FALSE(hole.Visible) << i;
+        EXPECT_FALSE(hole.Tag) << i;
+        EXPECT_FALSE(ball.Visible) << i;
+      }
+    }
+    EXPECT_EQ(visibleBalls, labelCount - 1);
+  }
+}
+
+TEST(Layout, SmallerLevelLeavesUnusedHolesWhereTheLargerOnePutThem) {
+  Form1 f = LaidOut(2);
+  const Hole before = f.Image2[27];
+  f.GameLevel = 0;
+  SetBalls(f);
+  for (int i = 15; i < kElementCount; ++i) EXPECT_FALSE(f.Image2[i].Visible);
+  EXPECT_EQ(f.Image2[27].Left, before.Left);
+  EXPECT_EQ(f.Image2[27].Top, before.Top);
+  EXPECT_NEAR(f.Image2[1].Left, 2300.05, 0.005);  // back to the wider spacing
+  // Holes never laid out keep their designed places.
+  EXPECT_EQ(LaidOut(0).Image2[27].Left, 3600);
+}
+
+TEST(Layout, LevelOutOfRangeBeforeAnyLayoutIsTheSmallestBoard) {
+  for (std::int16_t bad : {std::int16_t{-1}, std::int16_t{3}, std::int16_t{7}}) {
+    Form1 f;
+    f.GameLevel = bad;
+    SetBalls(f);
+    EXPECT_EQ(f.LabelCount, 15);
+    EXPECT_NEAR(f.Image2[1].Left, 2300.05, 0.005);
+  }
+  Form1 f = LaidOut(1);
+  f.GameLevel = 9;  // after a layout, the previous board is kept
+  SetBalls(f);
+  EXPECT_EQ(f.LabelCount, 21);
+}
+
+TEST(Tags, TextFormRoundTrips) {
+  EXPECT_EQ(TagText(std::int16_t{12}), " 12");
+  EXPECT_EQ(TagFromText(" 12"), 12);
+  EXPECT_EQ(TagText(std::nullopt), "");
+  EXPECT_FALSE(TagFromText(""));
+  EXPECT_FALSE(TagFromText(" x"));
+}
+
+TEST(ResetGame, StartsAFreshGameWithTheMenuOfANewGame) {
+  ScriptedPlatform platform;
+  Form1 f = LaidOut(2);
+  f.PlayCount = 3;
+  f.NewGame = false;
+  f.StartTime = platform.Now();
+  f.Menu.mnuUndo.Enabled = f.Menu.mnuSave.Enabled = true;
+  f.Image2[5].Tag.reset();
+  ResetGame(f, platform);
+  EXPECT_EQ(f.PlayCount, 0);
+  EXPECT_TRUE(f.NewGame);
+  EXPECT_FALSE(f.StartTime);
+  EXPECT_FALSE(f.Menu.mnuUndo.Enabled);
+  EXPECT_FALSE(f.Menu.mnuSave.Enabled);
+  EXPECT_TRUE(f.Menu.mnuLevel.Enabled);
+  EXPECT_EQ(f.Image2[5].Tag, 5);
+  EXPECT_EQ(f.MoveCount, 2);  // the apex vacancy is surveyed
+  EXPECT_TRUE(platform.msgBoxes.empty());
+}
+
+}  // namespace
+}  // namespace vorn
