@@ -5,13 +5,14 @@
 namespace vorn {
 
 namespace {
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int RoundHalfEven(double v) {
+  return static_cast<int>(std::nearbyint(v));
+}
 }  // namespace
 
 std::array<PixelPoint, 3> TriangleRegion(double w, double h) {
-  return {{{RoundHalfEven(w / 2 + 3), 0},
-           {RoundHalfEven(w), RoundHalfEven(h)},
-           {3, RoundHalfEven(h)}}};
+  return {
+      {{RoundHalfEven(w / 2 + 3), 0}, {RoundHalfEven(w), RoundHalfEven(h)}, {3, RoundHalfEven(h)}}};
 }
 
 }  // namespace vorn

@@ -39,12 +39,12 @@ void SetBalls(Form1& f) {
 
   // The corrections of 200 and 150 twips keep the outer holes clear of the
   // bevelled edges; they also make right and left steps differ in width.
-  const float slopeA = static_cast<float>((double{left.Y2} - left.Y1) /
-                                          ((double{left.X2} - left.X1) + 200));
-  const float slopeB = static_cast<float>((double{right.Y2} - right.Y1) /
-                                          ((double{right.X2} - right.X1) + 150));
-  const float rowGap = static_cast<float>(
-      ((double{left.Y2} - left.Y1) - (f.RowCount + 0.2) * h) / f.RowCount - 1);
+  const float slopeA =
+      static_cast<float>((double{left.Y2} - left.Y1) / ((double{left.X2} - left.X1) + 200));
+  const float slopeB =
+      static_cast<float>((double{right.Y2} - right.Y1) / ((double{right.X2} - right.X1) + 150));
+  const float rowGap =
+      static_cast<float>(((double{left.Y2} - left.Y1) - (f.RowCount + 0.2) * h) / f.RowCount - 1);
   f.RowPitch = static_cast<float>(h + rowGap);
 
   const float left0 = static_cast<float>(left.X1 - w / 2);

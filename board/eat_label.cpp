@@ -7,7 +7,9 @@ namespace vorn {
 namespace {
 
 // Whole twips, halves to the even neighbour.
-long WholeTwips(double v) { return std::lrint(v); }
+long WholeTwips(double v) {
+  return std::lrint(v);
+}
 
 long MidwayWhole(long a, long b) {
   return a <= b ? WholeTwips(static_cast<double>(b - a) / 2 + a)
@@ -27,8 +29,8 @@ void EatLabel(Form1& f, std::int16_t lblFrom, std::int16_t lblto) {
   const double my = static_cast<double>(MidwayWhole(fy, ty));
 
   for (Hole& hole : f.Image2) {
-    const bool contains = hole.Left < mx && double{hole.Left} + hole.Width > mx && hole.Top < my &&
-                          double{hole.Top} + hole.Height > my;
+    const bool contains = hole.Left<mx&& double{hole.Left} + hole.Width> mx &&
+                          hole.Top<my&& double{hole.Top} + hole.Height> my;
     if (!contains || !hole.Tag || !from.Tag) continue;
     const std::int32_t n = f.PlayCount;
     if (n < 0 || n >= kPlayListSize) return;

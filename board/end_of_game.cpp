@@ -14,7 +14,8 @@ void WonGame(Form1& f, Platform& platform) {
   // its own (a restored one) took no time.
   long long seconds = 0;
   if (f.StartTime) {
-    seconds = std::chrono::duration_cast<std::chrono::seconds>(platform.Now() - *f.StartTime).count();
+    seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(platform.Now() - *f.StartTime).count();
   }
   if (platform.MsgBox(WonPrompt(seconds), MsgButtons::YesNo, MsgIcon::Exclamation, kGameTitle) ==
       MsgAnswer::Yes) {

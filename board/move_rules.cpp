@@ -35,7 +35,9 @@ void CheckBlk(Form1& f, Platform& platform, std::optional<std::int16_t> chklst) 
   if (!chklst && f.MoveCount == 0 && ballsLeft >= 2) LostGame(f, platform);
 }
 
-bool CheckValid(const Form1& f, std::int16_t ind) { return Listed(f.MoveList, f.MoveCount, ind); }
+bool CheckValid(const Form1& f, std::int16_t ind) {
+  return Listed(f.MoveList, f.MoveCount, ind);
+}
 
 void CheckDrop(Form1& f) {
   f.DropList.fill(0);
@@ -44,6 +46,8 @@ void CheckDrop(Form1& f) {
   PosDrop(f, pick);
 }
 
-bool CheckDroping(const Form1& f, std::int16_t ind) { return Listed(f.DropList, f.DropCount, ind); }
+bool CheckDroping(const Form1& f, std::int16_t ind) {
+  return Listed(f.DropList, f.DropCount, ind);
+}
 
 }  // namespace vorn

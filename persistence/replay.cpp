@@ -9,14 +9,18 @@ namespace vorn {
 
 namespace {
 
-bool IsElementIndex(std::int32_t value) { return value >= 0 && value < kElementCount; }
+bool IsElementIndex(std::int32_t value) {
+  return value >= 0 && value < kElementCount;
+}
 
 bool IsWellFormed(const PlayRec& r) {
   return IsElementIndex(r.FromLabel) && IsElementIndex(r.OverLabel) && IsElementIndex(r.ToLabel) &&
          IsElementIndex(r.MovedBall) && IsElementIndex(r.EatenBall);
 }
 
-bool InPlay(const Form1& f, std::int16_t hole) { return hole < f.LabelCount; }
+bool InPlay(const Form1& f, std::int16_t hole) {
+  return hole < f.LabelCount;
+}
 
 void MoveBallToHole(Form1& f, std::int16_t ball, std::int16_t hole) {
   f.Image1[ball].Left = f.Image2[hole].Left;

@@ -15,11 +15,11 @@ enum class MsgAnswer { OK, Yes, No };
 struct FileDialogRequest {
   enum class Kind { Save, Open };
   Kind kind = Kind::Open;
-  std::string proposedName;                  // the name last chosen in either dialog
-  std::vector<std::string> filters;          // display texts, e.g. "All Files (*.*)"
-  std::vector<std::string> filterPatterns;   // one pattern list per filter, e.g. "*"
+  std::string proposedName;                 // the name last chosen in either dialog
+  std::vector<std::string> filters;         // display texts, e.g. "All Files (*.*)"
+  std::vector<std::string> filterPatterns;  // one pattern list per filter, e.g. "*"
   int selectedFilter = 0;
-  std::string defaultSuffix;                 // appended to a typed name without one
+  std::string defaultSuffix;  // appended to a typed name without one
 };
 
 // The result of a file operation: std::nullopt on success, otherwise the

@@ -12,7 +12,9 @@ namespace vorn {
 
 namespace {
 
-QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
+QString FromUtf8(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 QMessageBox::Icon ToQtIcon(MsgIcon icon) {
   switch (icon) {
@@ -58,10 +60,9 @@ MsgAnswer QtPlatform::MsgBox(const std::string& prompt, MsgButtons buttons, MsgI
   BringViewUpToDate();
   QString text = FromUtf8(prompt);
   text.replace("\r\n", "\n");
-  QMessageBox box(ToQtIcon(icon), FromUtf8(title), text.trimmed(),
-                  buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                               : QMessageBox::Ok,
-                  host_);
+  QMessageBox box(
+      ToQtIcon(icon), FromUtf8(title), text.trimmed(),
+      buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, host_);
   box.setObjectName("vornMessageBox");
   box.setDefaultButton(buttons == MsgButtons::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
   const int answer = box.exec();
@@ -76,7 +77,9 @@ void QtPlatform::DoEvents() {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-std::chrono::steady_clock::time_point QtPlatform::Now() { return std::chrono::steady_clock::now(); }
+std::chrono::steady_clock::time_point QtPlatform::Now() {
+  return std::chrono::steady_clock::now();
+}
 
 std::optional<std::string> QtPlatform::GetSetting(const std::string& appName,
                                                   const std::string& section,
@@ -108,7 +111,8 @@ std::optional<std::string> QtPlatform::ShowFileDialog(const FileDialogRequest& r
   // Without a read-only box and without an overwrite question. The filters'
   // display texts are kept as they are; the patterns that really filter are
   // given separately, so that "All Files (*.*)" lists names without a dot too.
-  QFileDialog::Options options = QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails;
+  QFileDialog::Options options =
+      QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails;
 #ifndef Q_OS_WIN
   options |= QFileDialog::DontUseNativeDialog;
 #endif

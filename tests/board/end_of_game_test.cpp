@@ -100,8 +100,8 @@ TEST(EatLabel, RecordsTheJumpAndRemovesTheBallBetween) {
     std::int16_t from, over, to;
   };
   // Down a diagonal each way, along a row each way across the axis, up.
-  for (const Case& c : {Case{0, 1, 3}, Case{0, 2, 5}, Case{10, 13, 11}, Case{14, 12, 11},
-                        Case{12, 7, 4}}) {
+  for (const Case& c :
+       {Case{0, 1, 3}, Case{0, 2, 5}, Case{10, 13, 11}, Case{14, 12, 11}, Case{12, 7, 4}}) {
     Form1 f = BoardWith({c.from, c.over});
     f.Image1[c.from].Left = f.Image2[c.to].Left;
     f.Image2[c.to].Tag = c.from;

@@ -5,8 +5,8 @@
 #include "board/board_layout.h"
 #include "board/hole_geometry.h"
 #include "board/move_rules.h"
-#include "play/move_targeting.h"
 #include "platform/scripted_platform.h"
+#include "play/move_targeting.h"
 #include "support/lattice.h"
 
 namespace vorn {

@@ -63,9 +63,9 @@ TEST(Layout, CheckedPositionsOfLevelsOneAndThree) {
 }
 
 TEST(Layout, HolesShareLeftsAlongTheDiagonalsOfTheAxis) {
-  const std::vector<std::vector<int>> groups = {{0, 4, 11, 23}, {1, 8, 17}, {2, 7, 18},
+  const std::vector<std::vector<int>> groups = {{0, 4, 11, 23}, {1, 8, 17},  {2, 7, 18},
                                                 {3, 13, 25},    {5, 12, 24}, {6, 16},
-                                                {9, 19},        {10, 22},   {14, 26}};
+                                                {9, 19},        {10, 22},    {14, 26}};
   for (int level = 0; level <= 2; ++level) {
     const Form1 f = LaidOut(level);
     for (const auto& group : groups) {

@@ -12,13 +12,13 @@ struct LatticePlace {
 };
 
 inline constexpr std::array<LatticePlace, 28> kLattice = {{
-    {0, 0},                                                       // 0
-    {1, 1},   {1, -1},                                            // 1, 2
-    {2, 2},   {2, 0},   {2, -2},                                  // 3..5
-    {3, 3},   {3, -1},  {3, 1},  {3, -3},                         // 6..9
-    {4, 4},   {4, 0},   {4, -2}, {4, 2},  {4, -4},                // 10..14
-    {5, 5},   {5, 3},   {5, 1},  {5, -1}, {5, -3}, {5, -5},       // 15..20
-    {6, 6},   {6, 4},   {6, 0},  {6, -2}, {6, 2},  {6, -4}, {6, -6},  // 21..27
+    {0, 0},                                                        // 0
+    {1, 1}, {1, -1},                                               // 1, 2
+    {2, 2}, {2, 0},  {2, -2},                                      // 3..5
+    {3, 3}, {3, -1}, {3, 1},  {3, -3},                             // 6..9
+    {4, 4}, {4, 0},  {4, -2}, {4, 2},  {4, -4},                    // 10..14
+    {5, 5}, {5, 3},  {5, 1},  {5, -1}, {5, -3}, {5, -5},           // 15..20
+    {6, 6}, {6, 4},  {6, 0},  {6, -2}, {6, 2},  {6, -4}, {6, -6},  // 21..27
 }};
 
 inline std::optional<int> HoleAt(int row, int column, int labelCount) {
@@ -30,7 +30,12 @@ inline std::optional<int> HoleAt(int row, int column, int labelCount) {
 
 // The six jump directions as (row, column) steps of one neighbour.
 inline constexpr std::array<LatticePlace, 6> kNeighbourSteps = {{
-    {1, 1}, {-1, 1}, {-1, -1}, {1, -1}, {0, 2}, {0, -2},
+    {1, 1},
+    {-1, 1},
+    {-1, -1},
+    {1, -1},
+    {0, 2},
+    {0, -2},
 }};
 
 }  // namespace vorn::test

@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "board/board_layout.h"
+#include "board/move_rules.h"
+#include "persistence/saved_game.h"
+#include "persistence/saved_game_file.h"
+#include "persistence/stored_level.h"
+#include "persistence/undo_play.h"
+#include "platform/scripted_platform.h"
+#include "play/ball_drag.h"
+#include "support/board_checks.h"
+
+namespace vorn {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class SavedGame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("vorn-saved-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    NewBoard(0);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  void NewBoard(int level) {
+    f = Form1();
+    f.GameLevel = static_cast<std::int16_t>(level);
+    ResetGame(f, platform);
+  }
+  // Plays the first `count` legal jumps the rules offer, as a player would.
+  void PlayJumps(int count) {
+    for (int i = 0; i < count && f.MoveCount > 0; ++i) {
+      const std::int16_t from = f.MoveList[f.MoveCount - 1];
+      const std::int16_t ball = *f.Image2[from].Tag;
+      Image1_MouseDown(f, platform, ball, kLeftButton, 0, 200, 200);
+      const Hole& to = f.Image2[f.DropList[0]];
+      Image1_MouseUp(f, platform, ball, kLeftButton, 0, to.Left + 200 - f.Image1[ball].Left,
+                     to.Top + 200 - f.Image1[ball].Top);
+    }
+  }
+  std::string Save() {
+    const std::string path = (dir / "game.VORN").string();
+    platform.fileChoices = {path};
+    SaveGame(f, platform);
+    return ReadBytes(path);
+  }
+  void Restore(const std::string& bytes) {
+    const std::string path = (dir / "in.VORN").string();
+    WriteBytes(path, bytes);
+    platform.fileChoices = {path};
+    RestoreGame(f, platform);
+  }
+  std::string Records(std::vector<PlayRec> records) {
+    return EncodePlayRecords(records.data(), records.size());
+  }
+
+  fs::path dir;
+  Form1 f;
+  ScriptedPlatform platform;
+};
+
+TEST_F(SavedGame, RecordsAreFourteenLittleEndianBytes) {
+  const PlayRec rec{3, 7, 1, 12, 0};
+  EXPECT_EQ(EncodePlayRecords(&rec, 1),
+            std::string("\x03\x00\x07\x00\x00\x00\x01\x00\x0C\x00\x00\x00\x00\x00", 14));
+  const PlayRec wide{-2, 70000, 27, -1, 300};
+  const auto decoded = DecodePlayRecords(EncodePlayRecords(&wide, 1) + "x");
+  ASSERT_EQ(decoded.size(), 1u);  // the piece shorter than a record is ignored
+  EXPECT_EQ(decoded[0], wide);
+}
+
+TEST_F(SavedGame, SavesTheHistoryAndRestoresItOnEveryLevel) {
+  for (int level = 0; level <= 2; ++level) {
+    NewBoard(level);
+    PlayJumps(6);
+    ASSERT_EQ(f.PlayCount, 6);
+    const std::string bytes = Save();
+    EXPECT_EQ(bytes, EncodePlayRecords(f.PlayList.data(), 6));
+    const Form1 saved = f;
+    ResetGame(f, platform);
+    Restore(bytes);
+    for (int i = 0; i < kElementCount; ++i) EXPECT_EQ(f.Image2[i].Tag, saved.Image2[i].Tag) << i;
+    EXPECT_EQ(f.PlayCount, 6);
+    EXPECT_TRUE(f.Menu.mnuUndo.Enabled);
+    EXPECT_FALSE(f.Menu.mnuSave.Enabled);
+    EXPECT_TRUE(f.Menu.mnuLevel.Enabled);
+    EXPECT_TRUE(f.NewGame);
+    EXPECT_FALSE(f.StartTime);
+    test::ExpectConsistentBoard(f);
+    UndoPlay(f, platform);  // undo takes back the last jump read from the file
+    EXPECT_EQ(f.PlayCount, 5);
+    test::ExpectConsistentBoard(f);
+  }
+  EXPECT_TRUE(platform.msgBoxes.empty());
+}
+
+TEST_F(SavedGame, SavingFewerJumpsOverALongerFileLeavesOnlyThem) {
+  PlayJumps(10);
+  ASSERT_EQ(f.PlayCount, 10);
+  EXPECT_EQ(Save().size(), 140u);
+  for (int i = 0; i < 5; ++i) UndoPlay(f, platform);
+  EXPECT_EQ(Save().size(), 70u);
+  while (f.Menu.mnuUndo.Enabled) UndoPlay(f, platform);
+  EXPECT_TRUE(f.Menu.mnuSave.Enabled);  // a game of no jumps can still be saved
+  EXPECT_EQ(Save().size(), 0u);
+}
+
+TEST_F(SavedGame, ShortAndEmptyFiles) {
+  PlayJumps(1);
+  const std::string one = Save();
+  Restore(one + '\x01');  // 15 bytes: one jump
+  EXPECT_EQ(f.PlayCount, 1);
+  Restore("");
+  EXPECT_EQ(f.PlayCount, 0);
+  EXPECT_FALSE(f.Menu.mnuUndo.Enabled);
+  EXPECT_EQ(f.MoveCount, 2);
+  EXPECT_TRUE(platform.msgBoxes.empty());
+}
+
+TEST_F(SavedGame, AGameStartedFromAnotherHoleRestoresAsItWasSaved) {
+  Image1_MouseDown(f, platform, 12, kRightButton, 0, 200, 200);
+  ASSERT_FALSE(f.Image2[12].Tag);
+  PlayJumps(4);
+  const Form1 saved = f;
+  const std::string bytes = Save();
+  ResetGame(f, platform);
+  Restore(bytes);
+  for (int i = 0; i < kElementCount; ++i) {
+    EXPECT_EQ(f.Image2[i].Tag, saved.Image2[i].Tag) << i;
+    EXPECT_EQ(f.Image1[i].Visible, saved.Image1[i].Visible) << i;
+    EXPECT_EQ(f.Image1[i].Left, saved.Image1[i].Left) << i;
+  }
+}
+
+TEST_F(SavedGame, ALargerBoardsGameSwitchesToItsLevel) {
+  NewBoard(2);
+  Image1_MouseDown(f, platform, 21, kRightButton, 0, 200, 200);  // only the 7-row board has 21
+  PlayJumps(3);
+  const std::string bytes = Save();
+  NewBoard(0);
+  f.Menu.mnuLevel1.Checked = true;
+  Restore(bytes);
+  EXPECT_EQ(f.GameLevel, 2);
+  EXPECT_EQ(f.LabelCount, 28);
+  EXPECT_TRUE(f.Menu.mnuLevel3.Checked);
+  EXPECT_FALSE(f.Menu.mnuLevel1.Checked);
+  EXPECT_EQ(f.PlayCount, 3);
+}
+
+TEST_F(SavedGame, BadFilesLeaveAFreshBoardAndSayWhichJump) {
+  PlayJumps(3);
+  const std::vector<PlayRec> good(f.PlayList.begin(), f.PlayList.begin() + 3);
+  struct Case {
+    std::string name, bytes, text;
+  };
+  std::vector<PlayRec> shuffled = {good[1], good[0], good[2]};
+  std::vector<PlayRec> duplicated = {good[0], good[0]};
+  std::vector<PlayRec> badHole = good;
+  badHole[2].OverLabel = 28;
+  std::vector<PlayRec> badBall = good;
+  badBall[1].EatenBall = 40000;
+  std::vector<PlayRec> wrongMiddle = good;
+  wrongMiddle[2].OverLabel = wrongMiddle[2].FromLabel;
+  const std::vector<Case> cases = {
+      {"shuffled", Records(shuffled), "of this saved game is not possible on the board."},
+      {"duplicated", Records(duplicated),
+       "Jump 2 of this saved game is not possible on the board."},
+      {"bad hole", Records(badHole), "Jump 3 of this saved game is damaged"},
+      {"bad ball", Records(badBall), "Jump 2 of this saved game is damaged"},
+      {"wrong middle", Records(wrongMiddle), "Jump 3 of this saved game is not possible"},
+      {"too long", std::string(1025 * kPlayRecBytes, '\0'), "more jumps than any game can have"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PlayJumps(2);
+    platform.msgBoxes.clear();
+    Restore(c.bytes);
+    ASSERT_EQ(platform.msgBoxes.size(), 1u);
+    EXPECT_EQ(platform.msgBoxes[0].title, "Error Restoring Game");
+    EXPECT_EQ(platform.msgBoxes[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(platform.msgBoxes[0].buttons, MsgButtons::OK);
+    EXPECT_NE(platform.msgBoxes[0].prompt.find(c.text), std::string::npos)
+        << platform.msgBoxes[0].prompt;
+    EXPECT_EQ(f.PlayCount, 0);
+    EXPECT_FALSE(f.Menu.mnuUndo.Enabled);
+    EXPECT_EQ(f.GameLevel, 0);
+    EXPECT_EQ(ReadBytes(dir / "in.VORN"), c.bytes);
+    test::ExpectConsistentBoard(f);
+  }
+}
+
+TEST_F(SavedGame, AMissingFileIsAnErrorAndTheGameIsKept) {
+  PlayJumps(2);
+  const Form1 before = f;
+  const fs::path missing = dir / "missing.VORN";
+  platform.fileChoices = {missing.string()};
+  RestoreGame(f, platform);
+  ASSERT_EQ(platform.msgBoxes.size(), 1u);
+  EXPECT_EQ(platform.msgBoxes[0].title, "Error Restoring Game");
+  EXPECT_FALSE(platform.msgBoxes[0].prompt.empty());
+  EXPECT_FALSE(fs::exists(missing));
+  EXPECT_EQ(f.PlayCount, before.PlayCount);
+  for (int i = 0; i < kElementCount; ++i) EXPECT_EQ(f.Image2[i].Tag, before.Image2[i].Tag);
+}
+
+TEST_F(SavedGame, AFailedSaveShowsTheErrorAndKeepsTheOldFile) {
+  PlayJumps(2);
+  const fs::path path = dir / "game.VORN";
+  WriteBytes(path, "old contents");
+  platform.fileChoices = {path.string()};
+  platform.failNextWrite = "No space left on device";
+  SaveGame(f, platform);
+  ASSERT_EQ(platform.msgBoxes.size(), 1u);
+  EXPECT_EQ(platform.msgBoxes[0].prompt, "No space left on device");
+  EXPECT_EQ(platform.msgBoxes[0].title, "Error Saving Game");
+  EXPECT_EQ(platform.msgBoxes[0].icon, MsgIcon::Critical);
+  EXPECT_EQ(ReadBytes(path), "old contents");
+  EXPECT_EQ(f.PlayCount, 2);
+
+  platform.fileChoices = {(dir / "no-such-folder" / "game.VORN").string()};
+  SaveGame(f, platform);
+  EXPECT_EQ(platform.msgBoxes.size(), 2u);
+}
+
+TEST_F(SavedGame, DialogsProposeTheLastNameAndCancelChangesNothing) {
+  PlayJumps(2);
+  Save();
+  platform.fileChoices = {std::nullopt};
+  const Form1 before = f;
+  RestoreGame(f, platform);
+  EXPECT_EQ(f.PlayCount, before.PlayCount);
+  EXPECT_TRUE(platform.msgBoxes.empty());
+  ASSERT_EQ(platform.fileDialogs.size(), 2u);
+  const FileDialogRequest& open = platform.fileDialogs[1];
+  EXPECT_EQ(open.kind, FileDialogRequest::Kind::Open);
+  EXPECT_EQ(open.proposedName, (dir / "game.VORN").string());
+  EXPECT_EQ(open.filters, (std::vector<std::string>{"All Files (*.*)", "VORN Game Files(*.VORN)"}));
+  EXPECT_EQ(open.filterPatterns[0], "*");
+  EXPECT_EQ(open.selectedFilter, 1);
+  EXPECT_EQ(open.defaultSuffix, "VORN");
+  EXPECT_EQ(platform.fileDialogs[0].kind, FileDialogRequest::Kind::Save);
+}
+
+TEST_F(SavedGame, AWonFileShowsTheWinWithNoTime) {
+  // A won game of the 5-row board from the apex start, as (from, to) holes.
+  const std::vector<std::pair<std::int16_t, std::int16_t>> win = {
+      {3, 0},  {5, 3},  {0, 5}, {6, 1},  {9, 2},   {11, 3}, {1, 6},
+      {10, 3}, {12, 4}, {2, 8}, {3, 11}, {13, 12}, {14, 11}};
+  for (const auto& [from, to] : win) {
+    const std::int16_t ball = *f.Image2[from].Tag;
+    Image1_MouseDown(f, platform, ball, kLeftButton, 0, 200, 200);
+    Image1_MouseUp(f, platform, ball, kLeftButton, 0, f.Image2[to].Left + 200 - f.Image1[ball].Left,
+                   f.Image2[to].Top + 200 - f.Image1[ball].Top);
+  }
+  ASSERT_EQ(f.PlayCount, 13);
+  ASSERT_EQ(platform.msgBoxes.size(), 1u);  // the win, declined
+  const std::string bytes = Save();
+  platform.msgBoxes.clear();
+  ResetGame(f, platform);
+  platform.now += std::chrono::hours(30);
+  Restore(bytes);
+  ASSERT_EQ(platform.msgBoxes.size(), 1u);
+  EXPECT_NE(platform.msgBoxes[0].prompt.find("Your time was:0 Seconds"), std::string::npos);
+}
+
+TEST(StoredLevel, ReadsOnlyTheThreeLevels) {
+  ScriptedPlatform platform;
+  EXPECT_EQ(ReadStoredLevel(platform), 0);
+  WriteStoredLevel(platform, 2);
+  EXPECT_EQ(platform.settings.at("vorn/Settings/GLevel"), "2");
+  EXPECT_EQ(ReadStoredLevel(platform), 2);
+  for (const char* bad : {"7", "x", "", "-1", "1 "}) {
+    platform.settings["vorn/Settings/GLevel"] = bad;
+    EXPECT_EQ(ReadStoredLevel(platform), 0) << bad;
+  }
+  platform.appName = "copy";  // another executable name keeps its own level
+  EXPECT_EQ(ReadStoredLevel(platform), 0);
+}
+
+}  // namespace
+}  // namespace vorn
