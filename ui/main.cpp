@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QScreen>
+#include <QSessionManager>
 
 #include "platform/qt_platform.h"
+#include "platform/termination_signals.h"
 #include "ui/form1_window.h"
 
 int main(int argc, char* argv[]) {
@@ -10,6 +12,14 @@ int main(int argc, char* argv[]) {
   vorn::QtPlatform platform;
   vorn::Form1Window window(platform);
   platform.SetHost(&window, [&window] { window.SyncView(); });
+
+  // A logout, a shutdown or a request to terminate closes without a question,
+  // and the level is still stored.
+  auto endOfSession = [&window] { window.CloseFor(vorn::UnloadMode::SessionEnd); };
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                   [endOfSession](QSessionManager&) { endOfSession(); });
+  vorn::OnTerminationRequest(endOfSession);
+
   window.setWindowIcon(QIcon(":/assets/icon.svg"));
   const QRect screen = window.screen()->availableGeometry();
   window.move(screen.center() - window.rect().center());
