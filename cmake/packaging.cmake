@@ -1,0 +1,32 @@
+# `cpack -G DEB` (or the `package` target) builds vorn_<version>_<arch>.deb
+# from the install rules in cmake/install.cmake.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vorn)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "VORN developers")
+set(CPACK_PACKAGE_CONTACT "VORN developers <vorn@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Peg solitaire on a triangular board")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Jump one ball over a neighbour into an empty hole to take the neighbour off
+the board, and finish with as few balls left as possible. Moves can be undone
+and a game in progress can be saved.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "VORN developers <vorn@example.org>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vorn.example.org/")
+
+# dpkg-shlibdeps (from dpkg-dev) derives the versioned Qt and C++ runtime
+# packages from the binary; without it, name them by hand.
+find_program(VORN_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(VORN_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "libqt6widgets6, libqt6gui6, libqt6core6, libqt6svg6, libstdc++6, libc6")
+endif()
+
+include(CPack)

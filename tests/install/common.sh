@@ -1,0 +1,39 @@
+# Sourced by the install checks. Arguments: BUILD_DIR SOURCE_DIR VERSION.
+# Installing (and cpack) rewrites the build folder's install_manifest.txt,
+# which `xargs rm` uninstalls from; the original is put back on exit.
+build=$(cd "$1" && pwd)
+source_dir=$(cd "$2" && pwd)
+version=$3
+app_id=org.example.Vorn
+export LC_ALL=C
+
+# Every file an install under /usr holds, and nothing else.
+expected_files() {
+  printf 'usr/%s\n' \
+    bin/vorn \
+    "share/applications/$app_id.desktop" \
+    "share/metainfo/$app_id.metainfo.xml" \
+    "share/icons/hicolor/scalable/apps/$app_id.svg" \
+    "share/icons/hicolor/48x48/apps/$app_id.png" \
+    "share/icons/hicolor/64x64/apps/$app_id.png" \
+    "share/icons/hicolor/128x128/apps/$app_id.png" \
+    "share/icons/hicolor/256x256/apps/$app_id.png" | sort
+}
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/vorn-install.XXXXXX")
+manifest=$build/install_manifest.txt
+[[ -e $manifest ]] && cp -p "$manifest" "$scratch/manifest.saved"
+put_back_manifest() {
+  if [[ -e $scratch/manifest.saved ]]; then
+    cp -p "$scratch/manifest.saved" "$manifest"
+  else
+    rm -f "$manifest"
+  fi
+  rm -rf "$scratch"
+}
+trap put_back_manifest EXIT

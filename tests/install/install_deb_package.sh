@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the .deb into a scratch folder and reads it back with dpkg-deb.
+# Nothing is installed on this machine.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+out=$scratch/out
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$scratch/cpack.log" ||
+  { cat "$scratch/cpack.log" >&2; fail "cpack"; }
+deb=$out/vorn_${version}_$(dpkg --print-architecture).deb
+[[ -f $deb ]] || fail "no $(basename "$deb"); cpack made: $(cd "$out" && echo *.deb)"
+
+diff -u <(expected_files) \
+  <(dpkg-deb -c "$deb" | grep -v '^d' | awk '{print $6}' | sed 's|^\./||' | sort) ||
+  fail "packaged files differ from the expected list (- expected, + packaged)"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[[ $(field Package) == vorn ]] || fail "Package: $(field Package)"
+[[ $(field Version) == "$version" ]] || fail "Version: $(field Version)"
+
+# Depends names the runtime packages, and each one is a real package here:
+# the build linked against them, so a name dpkg does not know is a typo.
+depends=$(field Depends)
+mapfile -t names < <(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*)//; s/[[:space:]]//g' | grep .)
+for wanted in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libstdc++6; do
+  [[ " ${names[*]} " == *" $wanted "* ]] || fail "Depends lacks $wanted: $depends"
+done
+for name in "${names[@]}"; do
+  dpkg-query -W "$name" >/dev/null 2>&1 || fail "Depends names unknown package $name"
+done
+echo "deb package OK: $(basename "$deb"), Depends: $depends"

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch root as a distribution would (prefix /usr
+# under DESTDIR), checks the files desktops look for and validates them.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+root=$scratch/root
+DESTDIR=$root cmake --install "$build" --prefix /usr >"$scratch/install.log" ||
+  { cat "$scratch/install.log" >&2; fail "cmake --install"; }
+
+diff -u <(expected_files) <(cd "$root" && find . ! -type d | sed 's|^\./||' | sort) ||
+  fail "installed files differ from the expected list (- expected, + installed)"
+
+# The binary must run from where it lands, not lean on the build tree.
+bin=$root/usr/bin/vorn
+if readelf -d "$bin" | grep -E 'R(UN)?PATH' | grep -F -e "$build" -e "$source_dir" >&2; then
+  fail "usr/bin/vorn keeps a library path into the build or source tree"
+fi
+! ldd "$bin" | grep 'not found' || fail "usr/bin/vorn needs libraries that are not found"
+
+# The launcher must name the installed program and icons (the metainfo's id
+# and launchable are checked by validate-tree below).
+desktop=$root/usr/share/applications/$app_id.desktop
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+exec_cmd=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[[ -x $root/usr/bin/$exec_cmd ]] || fail "Exec=$exec_cmd is not an installed program"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+[[ $icon == "$app_id" ]] || fail "Icon=$icon, the icons are installed as $app_id"
+newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
+[[ $newest == "$version" ]] || fail "newest release in metainfo is $newest, the project is $version"
+
+# Each PNG is the size its folder claims; the scalable one is the program icon.
+for size in 48 64 128 256; do
+  png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+  file -b "$png" | grep -q "^PNG image data, $size x $size," ||
+    fail "${size}x${size} icon is $(file -b "$png")"
+done
+cmp -s "$source_dir/assets/icon.svg" "$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg" ||
+  fail "scalable icon is not assets/icon.svg"
+
+# desktop-file-validate prints warnings but only fails on errors.
+report=$(desktop-file-validate "$desktop" 2>&1) || true
+[[ -z $report ]] || { echo "$report" >&2; fail "desktop-file-validate"; }
+# --strict fails on anything above a pedantic note; validate-tree also
+# matches the id to the file name and finds the desktop file it launches.
+appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate"
+appstreamcli validate-tree --no-net --strict "$root" || fail "appstreamcli validate-tree"
+echo "install tree OK"
