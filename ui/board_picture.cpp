@@ -33,13 +33,13 @@ void BoardPicture::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setClipRegion(event->region());
   painter.fillRect(rect(), Qt::white);
-  painter.drawPixmap(0, 0,
-                     SvgPicture(":/assets/board.svg",
-                                QSize(kBackgroundWidthPixels, kBackgroundHeightPixels),
-                                devicePixelRatioF()));
+  painter.drawPixmap(
+      0, 0,
+      SvgPicture(":/assets/board.svg", QSize(kBackgroundWidthPixels, kBackgroundHeightPixels),
+                 devicePixelRatioF()));
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(palette().color(QPalette::WindowText), kLineWidthPixels, Qt::SolidLine,
-                      Qt::FlatCap));
+  painter.setPen(
+      QPen(palette().color(QPalette::WindowText), kLineWidthPixels, Qt::SolidLine, Qt::FlatCap));
   DrawLine(painter, kLine1);
   DrawLine(painter, kLine3);
 }
@@ -59,7 +59,9 @@ void BoardPicture::mouseMoveEvent(QMouseEvent* event) {
   window()->move(windowOrigin_ + (event->globalPosition() - moveOrigin_).toPoint());
 }
 
-void BoardPicture::mouseReleaseEvent(QMouseEvent*) { manualMove_ = false; }
+void BoardPicture::mouseReleaseEvent(QMouseEvent*) {
+  manualMove_ = false;
+}
 
 void BoardPicture::keyPressEvent(QKeyEvent* event) {
   if (onKeyDown) onKeyDown(event->key());

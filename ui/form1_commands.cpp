@@ -43,11 +43,17 @@ void Form1Window::mnuUndo_Click() {
   if (f_.PlayCount > 0) UndoPlay(f_, platform_);
 }
 
-void Form1Window::mnuRestore_Click() { RestoreGame(f_, platform_); }
+void Form1Window::mnuRestore_Click() {
+  RestoreGame(f_, platform_);
+}
 
-void Form1Window::mnuSave_Click() { SaveGame(f_, platform_); }
+void Form1Window::mnuSave_Click() {
+  SaveGame(f_, platform_);
+}
 
-void Form1Window::mnuReset_Click() { ResetGame(f_, platform_); }
+void Form1Window::mnuReset_Click() {
+  ResetGame(f_, platform_);
+}
 
 void Form1Window::mnuLevel_Click(int n) {
   MenuItem* items[] = {&f_.Menu.mnuLevel1, &f_.Menu.mnuLevel2, &f_.Menu.mnuLevel3};
@@ -57,7 +63,9 @@ void Form1Window::mnuLevel_Click(int n) {
   ResetGame(f_, platform_);
 }
 
-FrmInst* Form1Window::Instructions() const { return frmInst_; }
+FrmInst* Form1Window::Instructions() const {
+  return frmInst_;
+}
 
 void Form1Window::mnuInst_Click() {
   if (!frmInst_) {
@@ -75,7 +83,9 @@ void Form1Window::mnuAbout_Click() {
   about.exec();
 }
 
-void Form1Window::mnuExit_Click() { CloseFor(UnloadMode::ProgramClose); }
+void Form1Window::mnuExit_Click() {
+  CloseFor(UnloadMode::ProgramClose);
+}
 
 void Form1Window::CloseFor(UnloadMode mode) {
   unloadMode_ = mode;

@@ -10,8 +10,8 @@
 #include "board/move_rules.h"
 #include "persistence/stored_level.h"
 #include "persistence/undo_play.h"
-#include "play/ball_drag.h"
 #include "platform/window_region.h"
+#include "play/ball_drag.h"
 #include "ui/frm_inst.h"
 
 namespace vorn {
@@ -27,7 +27,9 @@ int ToPixel(float twips) {
   return static_cast<int>(std::clamp(pixels, -1.0e6, 1.0e6));
 }
 
-QPoint PixelPosition(float left, float top) { return {ToPixel(left), ToPixel(top)}; }
+QPoint PixelPosition(float left, float top) {
+  return {ToPixel(left), ToPixel(top)};
+}
 
 QSize ElementSize(float width, float height) {
   return {ToPixel(width), ToPixel(height)};
@@ -49,8 +51,8 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
     image2_[i]->setObjectName(QString("Image2_%1").arg(i));
   }
   for (int i = 0; i < kElementCount; ++i) {
-    image1_[i] = new ImageElement(picture1_, QString(":/assets/ball%1.svg").arg(kBallDesign[i]),
-                                  true);
+    image1_[i] =
+        new ImageElement(picture1_, QString(":/assets/ball%1.svg").arg(kBallDesign[i]), true);
     image1_[i]->setObjectName(QString("Image1_%1").arg(i));
     image1_[i]->SetMouseHandler([this, i](ImageElement::MouseEvent kind, int button, QPointF pos) {
       BallMouseEvent(i, kind, button, pos);
@@ -85,8 +87,8 @@ void Form1Window::SyncView() {
   for (int i = 0; i < kElementCount; ++i) {
     const vorn::Hole& hole = f_.Image2[i];
     ImageElement* element = image2_[i];
-    element->setGeometry(QRect(PixelPosition(hole.Left, hole.Top),
-                               ElementSize(hole.Width, hole.Height)));
+    element->setGeometry(
+        QRect(PixelPosition(hole.Left, hole.Top), ElementSize(hole.Width, hole.Height)));
     if (element->isVisibleTo(picture1_) != hole.Visible) element->setVisible(hole.Visible);
   }
   const auto carried = CarriedBall(f_);
@@ -95,8 +97,8 @@ void Form1Window::SyncView() {
   for (int i = 0; i < kElementCount; ++i) {
     const vorn::Ball& ball = f_.Image1[i];
     ImageElement* element = image1_[i];
-    element->setGeometry(QRect(PixelPosition(ball.Left, ball.Top),
-                               ElementSize(ball.Width, ball.Height)));
+    element->setGeometry(
+        QRect(PixelPosition(ball.Left, ball.Top), ElementSize(ball.Width, ball.Height)));
     if (element->isVisibleTo(picture1_) != ball.Visible) element->setVisible(ball.Visible);
     element->SetHandCursor(ball.MouseIcon && ball.MousePointer == PointerKind::Custom);
   }

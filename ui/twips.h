@@ -12,6 +12,8 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
   return {px(left), px(top), px(width), px(height)};
 }
 
-inline QSize TwipsSize(int width, int height) { return TwipsRect(0, 0, width, height).size(); }
+inline QSize TwipsSize(int width, int height) {
+  return TwipsRect(0, 0, width, height).size();
+}
 
 }  // namespace vorn
