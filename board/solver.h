@@ -8,6 +8,7 @@
 
 #include "board/solver_classes.h"
 #include "board/solver_jump.h"
+#include "board/solver_search.h"
 #include "board/solver_symmetry.h"
 
 namespace vorn {
@@ -24,8 +25,9 @@ class Solver {
     std::optional<SolverJump> hint;
   };
 
-  // Throws std::invalid_argument if holeCount is outside [1, kMaxHoles] or a jump names a hole
-  // outside the board or the same hole twice. Duplicate jumps are ignored.
+  // Throws std::invalid_argument if holeCount is outside [1, kMaxHoles], if a jump names a hole
+  // outside the board or the same hole twice, or if there are more than kMaxSearchJumps distinct
+  // jumps. Duplicate jumps are ignored.
   Solver(int holeCount, std::vector<SolverJump> jumps);
 
   // Returns std::nullopt if `cancel` is seen true before the answer is known; positions that need
@@ -36,13 +38,14 @@ class Solver {
   int holeCount() const { return holeCount_; }
   const std::vector<SolverJump>& jumps() const { return jumps_; }
   // Including the identity.
-  std::size_t symmetryCount() const { return canonicalizer_.symmetryCount(); }
+  std::size_t symmetryCount() const { return symmetries_.count(); }
 
  private:
   int holeCount_;
   // In the order the search tries them.
   std::vector<SolverJump> jumps_;
-  PositionCanonicalizer canonicalizer_;
+  PositionSymmetries symmetries_;
+  SearchTables tables_;
   PositionClasses classes_;
 };
 

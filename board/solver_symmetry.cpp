@@ -1,7 +1,9 @@
 #include "board/solver_symmetry.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <utility>
 
 namespace vorn {
 namespace {
@@ -139,25 +141,22 @@ std::vector<HolePermutation> FindBoardSymmetries(int holeCount,
   return SymmetrySearch(holeCount, jumps).Run();
 }
 
-PositionCanonicalizer::PositionCanonicalizer(const std::vector<HolePermutation>& symmetries) {
-  for (const HolePermutation& image : symmetries) {
-    bool identity = true;
-    for (std::size_t hole = 0; hole < image.size(); ++hole) {
-      identity = identity && image[hole] == static_cast<int>(hole);
-    }
-    if (identity) continue;
-    ByteTables& t = tables_.emplace_back();
-    for (std::size_t byte = 0; byte < 4; ++byte) {
-      for (std::uint32_t value = 0; value < 256; ++value) {
-        std::uint32_t mapped = 0;
-        for (std::size_t bit = 0; bit < 8; ++bit) {
-          const std::size_t hole = byte * 8 + bit;
-          if ((value >> bit & 1) != 0 && hole < image.size()) mapped |= HoleBit(image[hole]);
-        }
-        t[byte][value] = mapped;
-      }
-    }
+PositionSymmetries::PositionSymmetries(int holeCount, std::vector<HolePermutation> symmetries)
+    : images_(std::move(symmetries)) {
+  HolePermutation identity(static_cast<std::size_t>(holeCount));
+  for (int hole = 0; hole < holeCount; ++hole) identity[static_cast<std::size_t>(hole)] = hole;
+  const auto found = std::find(images_.begin(), images_.end(), identity);
+  if (found != images_.end()) images_.erase(found);
+  images_.insert(images_.begin(), std::move(identity));
+}
+
+std::uint32_t PositionSymmetries::Apply(std::size_t s, std::uint32_t position) const {
+  const HolePermutation& image = images_[s];
+  std::uint32_t mapped = 0;
+  for (std::size_t hole = 0; hole < image.size(); ++hole) {
+    if ((position >> hole & 1) != 0) mapped |= HoleBit(image[hole]);
   }
+  return mapped;
 }
 
 }  // namespace vorn

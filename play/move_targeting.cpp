@@ -37,9 +37,15 @@ void Append(std::array<std::int16_t, kListSize>& list, std::int16_t& count, std:
 
 }  // namespace
 
+std::array<std::int16_t, 6> ProbedHoles(const Form1& f, std::int16_t blk) {
+  std::array<std::int16_t, 6> holes{};
+  const auto probes = Probes(f, blk);
+  for (int i = 0; i < 6; ++i) holes[i] = Whatlabel(f, probes[i].x, probes[i].y);
+  return holes;
+}
+
 std::int16_t PosMove(Form1& f, std::int16_t blk) {
-  for (const ProbePoint& probe : Probes(f, blk)) {
-    const std::int16_t k = Whatlabel(f, probe.x, probe.y);
+  for (const std::int16_t k : ProbedHoles(f, blk)) {
     if (k == kNoHole || !f.Image2[k].Tag) continue;
     if (!HoldsBall(f, BetweenLabel(f, blk, k))) continue;
     Append(f.MoveList, f.MoveCount, k);
@@ -49,8 +55,7 @@ std::int16_t PosMove(Form1& f, std::int16_t blk) {
 }
 
 std::int16_t PosDrop(Form1& f, std::int16_t blk) {
-  for (const ProbePoint& probe : Probes(f, blk)) {
-    const std::int16_t k = Whatlabel(f, probe.x, probe.y);
+  for (const std::int16_t k : ProbedHoles(f, blk)) {
     if (k == kNoHole || f.Image2[k].Tag) continue;
     if (!HoldsBall(f, BetweenLabel(f, blk, k))) continue;
     Append(f.DropList, f.DropCount, k);

@@ -22,6 +22,7 @@ void Form1Window::ConnectCommands() {
     });
   };
   command(menu_.mnuUndo, &Form1Window::mnuUndo_Click);
+  command(menu_.mnuHint, &Form1Window::mnuHint_Click);
   command(menu_.mnuRestore, &Form1Window::mnuRestore_Click);
   command(menu_.mnuSave, &Form1Window::mnuSave_Click);
   command(menu_.mnuReset, &Form1Window::mnuReset_Click);

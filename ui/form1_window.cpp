@@ -2,17 +2,20 @@
 
 #include <cmath>
 
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
 
 #include "board/board_geometry.h"
 #include "board/board_layout.h"
+#include "board/hint.h"
 #include "board/move_rules.h"
 #include "persistence/stored_level.h"
 #include "persistence/undo_play.h"
 #include "platform/window_region.h"
 #include "play/ball_drag.h"
 #include "ui/frm_inst.h"
+#include "ui/hint_mark.h"
 
 namespace vorn {
 
@@ -58,6 +61,14 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
       BallMouseEvent(i, kind, button, pos);
     });
   }
+  hintFrom_ = new HintMark(picture1_, QColor(255, 236, 120));
+  hintTo_ = new HintMark(picture1_, QColor(120, 230, 255));
+  busyTimer_.setSingleShot(true);
+  connect(&busyTimer_, &QTimer::timeout, this, [this] {
+    if (!hintSearch_.Running() || busyCursor_) return;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    busyCursor_ = true;
+  });
   menu_ = CreatePopUpMenu(this);
   ConnectCommands();
   picture1_->setFocus();
@@ -65,7 +76,9 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
   Form_Load();
 }
 
-Form1Window::~Form1Window() = default;
+Form1Window::~Form1Window() {
+  StopHintSearch();
+}
 
 void Form1Window::Form_Load() {
   f_.GameLevel = ReadStoredLevel(platform_);
@@ -76,6 +89,7 @@ void Form1Window::Form_Load() {
   f_.Menu.mnuSave.Visible = true;
   f_.Menu.mnuLevel.Visible = true;
   f_.Menu.mnuLevel.Enabled = true;
+  f_.Menu.mnuHint.Visible = true;
   f_.Menu.mnuLevel1.Checked = f_.GameLevel == 0;
   f_.Menu.mnuLevel2.Checked = f_.GameLevel == 1;
   f_.Menu.mnuLevel3.Checked = f_.GameLevel == 2;
@@ -102,6 +116,12 @@ void Form1Window::SyncView() {
     if (element->isVisibleTo(picture1_) != ball.Visible) element->setVisible(ball.Visible);
     element->SetHandCursor(ball.MouseIcon && ball.MousePointer == PointerKind::Custom);
   }
+  // A hint answers for the board it was asked on, and waits for no carry.
+  if (hintSearch_.Running() &&
+      (OccupiedHoles(f_) != hintSearch_.Position() || f_.LabelCount != hintHoleCount_)) {
+    StopHintSearch();
+  }
+  f_.Menu.mnuHint.Enabled = f_.MoveCount > 0 && !f_.Dragging;
   MirrorMenu(f_.Menu, menu_);
 }
 
@@ -115,6 +135,7 @@ void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int b
   const auto b = static_cast<std::int16_t>(index);
   switch (kind) {
     case ImageElement::MouseEvent::Down:
+      ClearHintMarks();
       Image1_MouseDown(f_, platform_, b, button, 0, x, y);
       break;
     case ImageElement::MouseEvent::Move: {
@@ -147,6 +168,7 @@ void Form1Window::changeEvent(QEvent* event) {
 }
 
 void Form1Window::Picture1_MouseDown(Qt::MouseButton button, QPointF globalPos) {
+  ClearHintMarks();
   if (button == Qt::LeftButton) {
     if (!StartSystemMove(this)) picture1_->BeginManualMove(globalPos);
     return;
@@ -168,6 +190,10 @@ void Form1Window::Picture1_KeyDown(int key) {
     case Qt::Key_F8:
       PutCarriedBallBack();
       if (f_.Menu.mnuUndo.Enabled) UndoPlay(f_, platform_);
+      break;
+    case Qt::Key_F3:
+      PutCarriedBallBack();
+      mnuHint_Click();
       break;
     case Qt::Key_F2:
       PutCarriedBallBack();

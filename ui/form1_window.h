@@ -4,18 +4,22 @@
 #include <memory>
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include "board/form1.h"
+#include "board/solver.h"
 #include "platform/image_element.h"
 #include "platform/platform.h"
 #include "ui/board_picture.h"
+#include "ui/hint_search.h"
 #include "ui/popup_menu.h"
 
 namespace vorn {
 
 class FrmAbout;
 class FrmInst;
+class HintMark;
 
 // Why the window is closing, as Form_QueryUnload is told.
 enum class UnloadMode { UserClose = 0, ProgramClose = 1, SessionEnd = 2 };
@@ -38,6 +42,10 @@ class Form1Window : public QWidget {
   ImageElement* Hole(int index) const { return image2_[index]; }
   const PopUpMenuActions& Menu() const { return menu_; }
   FrmInst* Instructions() const;
+  // The rings of the last hint: the ball to move, then its landing hole.
+  HintMark* HintFrom() const { return hintFrom_; }
+  HintMark* HintTo() const { return hintTo_; }
+  bool HintSearching() const { return hintSearch_.Running(); }
 
   // Closes the window for a reason other than the player's own request.
   void CloseFor(UnloadMode mode);
@@ -58,6 +66,11 @@ class Form1Window : public QWidget {
   void PutCarriedBallBack();
   void ConnectCommands();
 
+  void mnuHint_Click();
+  void HintAnswered(const Solver::Answer& answer);
+  void StopHintSearch();
+  void ClearHintMarks();
+
   void mnuUndo_Click();
   void mnuRestore_Click();
   void mnuSave_Click();
@@ -77,6 +90,13 @@ class Form1Window : public QWidget {
   UnloadMode unloadMode_ = UnloadMode::UserClose;
   QPointer<FrmInst> frmInst_;
   bool unloaded_ = false;
+
+  HintSearch hintSearch_;
+  int hintHoleCount_ = 0;
+  HintMark* hintFrom_ = nullptr;
+  HintMark* hintTo_ = nullptr;
+  QTimer busyTimer_;
+  bool busyCursor_ = false;
 };
 
 }  // namespace vorn

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QVariantAnimation>
+#include <QWidget>
+
+namespace vorn {
+
+// A soft ring around a hole that fades out, marking a hinted jump.
+class HintMark : public QWidget {
+ public:
+  HintMark(QWidget* board, QColor colour);
+
+  // Rings the rectangle (a hole's, in the board's pixels) and starts fading.
+  void ShowAround(QRect hole);
+  void Clear();
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QColor colour_;
+  qreal opacity_ = 1;
+  QVariantAnimation fade_;
+};
+
+}  // namespace vorn
