@@ -15,7 +15,9 @@ namespace vorn {
 
 inline constexpr int kMaxLatticeRows = 7;
 
-inline constexpr int TriangleHoleCount(int rows) { return rows * (rows + 1) / 2; }
+inline constexpr int TriangleHoleCount(int rows) {
+  return rows * (rows + 1) / 2;
+}
 
 // Hole numbers of each row from left to right. Rows are numbered from the apex, but within a
 // row the numbers do not run left to right.

@@ -1,0 +1,331 @@
+#include "board/solver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <numeric>
+#include <random>
+#include <set>
+#include <stdexcept>
+#include <thread>
+#include <unordered_map>
+#include <vector>
+
+#include "bench/lattice_jumps.h"
+#include "board/solver_classes.h"
+#include "board/solver_position_set.h"
+#include "board/solver_symmetry.h"
+
+namespace vorn {
+namespace {
+
+bool Legal(std::uint32_t position, const SolverJump& j) {
+  return (position & HoleBit(j.from)) != 0 && (position & HoleBit(j.over)) != 0 &&
+         (position & HoleBit(j.to)) == 0;
+}
+
+std::uint32_t After(std::uint32_t position, const SolverJump& j) {
+  return position ^ HoleBit(j.from) ^ HoleBit(j.over) ^ HoleBit(j.to);
+}
+
+std::uint32_t StartWithHoleEmpty(int holeCount, int hole) {
+  return AllHoles(holeCount) & ~HoleBit(hole);
+}
+
+// The reference: every jump tried from every position, each answer remembered. Slow, and
+// obviously right.
+class BruteForce {
+ public:
+  explicit BruteForce(std::vector<SolverJump> jumps) : jumps_(std::move(jumps)) {}
+
+  bool Winnable(std::uint32_t position) {
+    if (position != 0 && (position & (position - 1)) == 0) return true;
+    if (const auto known = memo_.find(position); known != memo_.end()) return known->second;
+    bool win = false;
+    for (const SolverJump& j : jumps_) {
+      if (Legal(position, j) && Winnable(After(position, j))) {
+        win = true;
+        break;
+      }
+    }
+    memo_[position] = win;
+    return win;
+  }
+
+ private:
+  std::vector<SolverJump> jumps_;
+  std::unordered_map<std::uint32_t, bool> memo_;
+};
+
+// Plays random legal jumps from random single-vacancy starts, stopping at a random ball count
+// no higher than `maxBalls`, or earlier when stuck.
+std::vector<std::uint32_t> RandomPlayedPositions(int rows, int count, int maxBalls, unsigned seed) {
+  const int holes = TriangleHoleCount(rows);
+  const std::vector<SolverJump> jumps = TriangleJumps(rows);
+  std::mt19937 rng(seed);
+  std::vector<std::uint32_t> positions;
+  while (static_cast<int>(positions.size()) < count) {
+    std::uint32_t position = StartWithHoleEmpty(holes, static_cast<int>(rng() % holes));
+    const int stopAt = 1 + static_cast<int>(rng() % static_cast<unsigned>(maxBalls));
+    for (int balls = holes - 1; balls > stopAt; --balls) {
+      std::vector<SolverJump> legal;
+      for (const SolverJump& j : jumps) {
+        if (Legal(position, j)) legal.push_back(j);
+      }
+      if (legal.empty()) break;
+      position = After(position, legal[rng() % legal.size()]);
+    }
+    if (std::popcount(position) <= maxBalls) positions.push_back(position);
+  }
+  return positions;
+}
+
+// Checks the solver's answer against the reference, and that the hint is a legal jump of the
+// table that keeps the win.
+void ExpectAgreesWithBruteForce(const Solver& solver, BruteForce& reference,
+                                std::uint32_t position) {
+  SCOPED_TRACE(::testing::Message() << "position 0x" << std::hex << position);
+  const std::atomic<bool> cancel{false};
+  const std::optional<Solver::Answer> answer = solver.Solve(position, cancel);
+  ASSERT_TRUE(answer.has_value());
+  ASSERT_EQ(answer->winnable, reference.Winnable(position));
+  ASSERT_EQ(answer->hint.has_value(), answer->winnable && std::popcount(position) >= 2);
+  if (!answer->hint) return;
+  const SolverJump hint = *answer->hint;
+  EXPECT_TRUE(Legal(position, hint));
+  EXPECT_NE(std::find(solver.jumps().begin(), solver.jumps().end(), hint), solver.jumps().end());
+  EXPECT_TRUE(reference.Winnable(After(position, hint)));
+}
+
+TEST(SolverSymmetryTest, FindsTheSixSymmetriesOfEachTriangle) {
+  for (int rows = 5; rows <= kMaxLatticeRows; ++rows) {
+    SCOPED_TRACE(rows);
+    const int holes = TriangleHoleCount(rows);
+    std::vector<SolverJump> jumps = TriangleJumps(rows);
+    const std::vector<HolePermutation> found = FindBoardSymmetries(holes, jumps);
+    ASSERT_EQ(found.size(), 6u);
+    std::vector<int> identity(static_cast<std::size_t>(holes));
+    std::iota(identity.begin(), identity.end(), 0);
+    EXPECT_EQ(found.front(), identity);
+    EXPECT_EQ(std::set<HolePermutation>(found.begin(), found.end()).size(), 6u);
+
+    std::sort(jumps.begin(), jumps.end());
+    for (const HolePermutation& image : found) {
+      std::vector<SolverJump> mapped;
+      for (const SolverJump& j : jumps) {
+        mapped.push_back({image[static_cast<std::size_t>(j.from)],
+                          image[static_cast<std::size_t>(j.over)],
+                          image[static_cast<std::size_t>(j.to)]});
+      }
+      std::sort(mapped.begin(), mapped.end());
+      EXPECT_EQ(mapped, jumps);
+    }
+  }
+}
+
+TEST(SolverSymmetryTest, OtherBoardShapes) {
+  // A row of five holes can only be reversed; holes no jump touches stay put.
+  const std::vector<SolverJump> row{{0, 1, 2}, {1, 2, 3}, {2, 3, 4},
+                                    {2, 1, 0}, {3, 2, 1}, {4, 3, 2}};
+  const std::vector<HolePermutation> found = FindBoardSymmetries(6, row);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[1], (HolePermutation{4, 3, 2, 1, 0, 5}));
+  EXPECT_EQ(FindBoardSymmetries(3, {}).size(), 1u);
+  // One-way jumps are not symmetric under reversal.
+  EXPECT_EQ(FindBoardSymmetries(5, {{0, 1, 2}, {1, 2, 3}, {2, 3, 4}}).size(), 1u);
+}
+
+TEST(SolverClassesTest, JumpsKeepTheClassAndTheApexStartOfSevenRowsHasNoFinalHole) {
+  for (int rows = 5; rows <= kMaxLatticeRows; ++rows) {
+    const int holes = TriangleHoleCount(rows);
+    const PositionClasses classes(holes, TriangleJumps(rows));
+    for (std::uint32_t invariant : classes.invariants()) {
+      for (const SolverJump& j : TriangleJumps(rows)) {
+        EXPECT_EQ(std::popcount(invariant & After(0, j)) % 2, 0);
+      }
+    }
+    // Every hole is some lone ball's final hole, so the classes split the holes, not hide them.
+    std::uint32_t anyFinal = 0;
+    for (int hole = 0; hole < holes; ++hole) anyFinal |= classes.FinalHoles(HoleBit(hole));
+    EXPECT_EQ(anyFinal, AllHoles(holes));
+  }
+  const PositionClasses seven(28, TriangleJumps(7));
+  EXPECT_EQ(seven.FinalHoles(StartWithHoleEmpty(28, 0)), 0u);
+  EXPECT_NE(seven.FinalHoles(StartWithHoleEmpty(28, 1)), 0u);
+}
+
+TEST(SolverTest, SingleVacancyStartsOfFiveAndSixRowsMatchBruteForce) {
+  for (int rows : {5, 6}) {
+    const int holes = TriangleHoleCount(rows);
+    const Solver solver(holes, TriangleJumps(rows));
+    BruteForce reference(TriangleJumps(rows));
+    for (int hole = 0; hole < holes; ++hole) {
+      ExpectAgreesWithBruteForce(solver, reference, StartWithHoleEmpty(holes, hole));
+    }
+  }
+}
+
+TEST(SolverTest, PlayedPositionsMatchBruteForce) {
+  struct Case {
+    int rows;
+    int count;
+    int maxBalls;
+  };
+  // The reference is slow on the big board, so there it only sees positions of few balls.
+  for (const Case c : {Case{5, 300, 14}, Case{6, 300, 20}, Case{7, 300, 16}}) {
+    SCOPED_TRACE(c.rows);
+    const Solver solver(TriangleHoleCount(c.rows), TriangleJumps(c.rows));
+    BruteForce reference(TriangleJumps(c.rows));
+    int lost = 0;
+    for (std::uint32_t position : RandomPlayedPositions(c.rows, c.count, c.maxBalls, 7)) {
+      ExpectAgreesWithBruteForce(solver, reference, position);
+      lost += reference.Winnable(position) ? 0 : 1;
+    }
+    EXPECT_GT(lost, c.count / 10);  // the sample holds lost positions, not only easy wins
+  }
+}
+
+TEST(SolverTest, HoleNumberingDoesNotMatter) {
+  // The same board with its holes renamed at random must give the same answers, renamed.
+  const int holes = TriangleHoleCount(6);
+  std::vector<int> rename(static_cast<std::size_t>(holes));
+  std::iota(rename.begin(), rename.end(), 0);
+  std::shuffle(rename.begin(), rename.end(), std::mt19937(3));
+  const auto renamed = [&](std::uint32_t position) {
+    std::uint32_t result = 0;
+    for (int hole = 0; hole < holes; ++hole) {
+      if ((position & HoleBit(hole)) != 0)
+        result |= HoleBit(rename[static_cast<std::size_t>(hole)]);
+    }
+    return result;
+  };
+  std::vector<SolverJump> jumps;
+  for (const SolverJump& j : TriangleJumps(6)) {
+    jumps.push_back({rename[static_cast<std::size_t>(j.from)],
+                     rename[static_cast<std::size_t>(j.over)],
+                     rename[static_cast<std::size_t>(j.to)]});
+  }
+  std::reverse(jumps.begin(), jumps.end());
+  const Solver original(holes, TriangleJumps(6));
+  const Solver shuffled(holes, jumps);
+  EXPECT_EQ(shuffled.symmetryCount(), 6u);
+  BruteForce reference(jumps);
+  const std::atomic<bool> cancel{false};
+  for (std::uint32_t position : RandomPlayedPositions(6, 200, 20, 11)) {
+    ExpectAgreesWithBruteForce(shuffled, reference, renamed(position));
+    EXPECT_EQ(shuffled.Solve(renamed(position), cancel)->winnable,
+              original.Solve(position, cancel)->winnable);
+  }
+}
+
+TEST(SolverTest, BallCountsAtTheEdges) {
+  const Solver solver(15, TriangleJumps(5));
+  const std::atomic<bool> cancel{false};
+
+  const Solver::Answer none = *solver.Solve(0, cancel);
+  EXPECT_FALSE(none.winnable);
+  EXPECT_FALSE(none.hint.has_value());
+
+  for (int hole : {0, 7, 14}) {
+    const Solver::Answer one = *solver.Solve(HoleBit(hole), cancel);
+    EXPECT_TRUE(one.winnable);
+    EXPECT_FALSE(one.hint.has_value());
+  }
+
+  // Two balls side by side on the bottom row, room to jump only one way.
+  const Solver::Answer two = *solver.Solve(HoleBit(14) | HoleBit(12), cancel);
+  ASSERT_TRUE(two.winnable);
+  EXPECT_EQ(two.hint, (SolverJump{14, 12, 11}));
+
+  // Two balls with nothing to jump over.
+  EXPECT_FALSE(solver.Solve(HoleBit(0) | HoleBit(14), cancel)->winnable);
+  // A full board has no empty hole to land in.
+  EXPECT_FALSE(solver.Solve(AllHoles(15), cancel)->winnable);
+}
+
+TEST(SolverTest, ApexStartOfSevenRowsIsLostWithoutSearch) {
+  const Solver solver(28, TriangleJumps(7));
+  // Already cancelled: an answer that needs no search still comes back.
+  const std::atomic<bool> cancel{true};
+  const std::optional<Solver::Answer> answer = solver.Solve(StartWithHoleEmpty(28, 0), cancel);
+  ASSERT_TRUE(answer.has_value());
+  EXPECT_FALSE(answer->winnable);
+}
+
+// A lost 20-ball position of the 7-row board that passes the class test and so needs a full
+// search, the longest of any 20-ball position.
+constexpr std::uint32_t kHardLostPosition = 0x3f6ef6d;
+
+TEST(SolverTest, CancelledBeforeTheSearchReturnsNothing) {
+  const Solver solver(28, TriangleJumps(7));
+  const std::atomic<bool> cancel{true};
+  EXPECT_FALSE(solver.Solve(kHardLostPosition, cancel).has_value());
+  EXPECT_FALSE(solver.Solve(StartWithHoleEmpty(28, 1), cancel).has_value());
+}
+
+TEST(SolverTest, CancelDuringTheSearchStopsItPromptly) {
+  const Solver solver(28, TriangleJumps(7));
+  std::atomic<bool> cancel{false};
+  std::chrono::steady_clock::time_point cancelledAt;
+  std::thread canceller([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    cancelledAt = std::chrono::steady_clock::now();
+    cancel = true;
+  });
+  const std::optional<Solver::Answer> answer = solver.Solve(kHardLostPosition, cancel);
+  const auto returnedAt = std::chrono::steady_clock::now();
+  canceller.join();
+  if (answer.has_value()) {
+    // The search beat the canceller; then it must at least be right.
+    EXPECT_FALSE(answer->winnable);
+  } else {
+    EXPECT_LT(returnedAt - cancelledAt, std::chrono::milliseconds(50));
+  }
+  cancel = false;
+  EXPECT_FALSE(solver.Solve(kHardLostPosition, cancel)->winnable);
+}
+
+TEST(SolverTest, OneSolverServesSeveralThreads) {
+  const Solver solver(28, TriangleJumps(7));
+  const std::vector<std::uint32_t> positions = RandomPlayedPositions(7, 40, 22, 5);
+  std::vector<bool> first(positions.size()), second(positions.size());
+  const auto solveAll = [&](std::vector<bool>& out) {
+    const std::atomic<bool> cancel{false};
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+      out[i] = solver.Solve(positions[i], cancel)->winnable;
+    }
+  };
+  std::thread other(solveAll, std::ref(second));
+  solveAll(first);
+  other.join();
+  EXPECT_EQ(first, second);
+}
+
+TEST(SolverTest, RejectsMalformedInput) {
+  EXPECT_THROW(Solver(0, {}), std::invalid_argument);
+  EXPECT_THROW(Solver(kMaxHoles + 1, {}), std::invalid_argument);
+  EXPECT_THROW(Solver(3, {{0, 1, 3}}), std::invalid_argument);
+  EXPECT_THROW(Solver(3, {{0, 1, -1}}), std::invalid_argument);
+  EXPECT_THROW(Solver(3, {{0, 1, 1}}), std::invalid_argument);
+  const Solver solver(3, {{0, 1, 2}, {0, 1, 2}});
+  EXPECT_EQ(solver.jumps().size(), 1u);
+  const std::atomic<bool> cancel{false};
+  EXPECT_THROW(solver.Solve(HoleBit(3), cancel), std::invalid_argument);
+  EXPECT_TRUE(Solver(32, {{0, 1, 31}}).Solve(HoleBit(0) | HoleBit(1), cancel)->winnable);
+}
+
+TEST(SolverPositionSetTest, GrowsThenDropsButNeverInventsMembers) {
+  PositionSet set(64 << 10);  // room for 16384 slots, of which three quarters may be used
+  for (std::uint32_t p = 1; p <= 20000; ++p) set.Insert(p * 7919);
+  EXPECT_EQ(set.bytes(), std::size_t{64} << 10);
+  EXPECT_EQ(set.size(), 16384u / 4 * 3);
+  std::size_t members = 0;
+  for (std::uint32_t p = 1; p <= 20000; ++p) members += set.Contains(p * 7919) ? 1 : 0;
+  EXPECT_EQ(members, set.size());
+  for (std::uint32_t p = 1; p <= 20000; ++p) EXPECT_FALSE(set.Contains(p * 7919 + 1));
+}
+
+}  // namespace
+}  // namespace vorn
