@@ -1,7 +1,5 @@
 #include "board/form1.h"
 
-#include <charconv>
-
 namespace vorn {
 
 namespace {
@@ -26,20 +24,6 @@ Form1::Form1() {
     Image1[i].Left = kDesignedHolePlaces[i].Left;
     Image1[i].Top = kDesignedHolePlaces[i].Top;
   }
-}
-
-std::string TagText(std::optional<std::int16_t> tag) {
-  std::string text;
-  if (tag) text.append(1, ' ').append(std::to_string(*tag));
-  return text;
-}
-
-std::optional<std::int16_t> TagFromText(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  std::int16_t value = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
 }
 
 }  // namespace vorn

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace vorn {
 
@@ -103,9 +102,5 @@ struct Form1 {
     std::string FileName;
   } CommonDialog1;
 };
-
-// The text form of a Tag: empty, or a space and the ball's decimal index.
-std::string TagText(std::optional<std::int16_t> tag);
-std::optional<std::int16_t> TagFromText(std::string_view text);
 
 }  // namespace vorn
