@@ -5,25 +5,13 @@
 #include "board/end_of_game.h"
 #include "board/move_rules.h"
 #include "platform/scripted_platform.h"
+#include "support/boards.h"
 
 namespace vorn {
 namespace {
 
 using namespace std::chrono_literals;
-
-// A 5-row board with balls only in the given holes.
-Form1 BoardWith(std::initializer_list<std::int16_t> full) {
-  Form1 f;
-  SetBalls(f);
-  for (Hole& hole : f.Image2) hole.Tag.reset();
-  for (Ball& ball : f.Image1) ball.Visible = false;
-  for (std::int16_t hole : full) {
-    f.Image2[hole].Tag = hole;
-    f.Image1[hole].Visible = true;
-  }
-  f.NewGame = false;
-  return f;
-}
+using test::BoardWith;
 
 TEST(WonGame, MessageTextForTwoMinutesAndFiveSeconds) {
   EXPECT_EQ(WonPrompt(125),

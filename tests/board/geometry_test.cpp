@@ -7,17 +7,13 @@
 #include "board/move_rules.h"
 #include "platform/scripted_platform.h"
 #include "play/move_targeting.h"
+#include "support/boards.h"
 #include "support/lattice.h"
 
 namespace vorn {
 namespace {
 
-Form1 LaidOut(int level) {
-  Form1 f;
-  f.GameLevel = static_cast<std::int16_t>(level);
-  SetBalls(f);
-  return f;
-}
+using test::LaidOut;
 
 TEST(Whatlabel, EdgesBelongToNoHole) {
   const Form1 f = LaidOut(2);
@@ -55,19 +51,6 @@ TEST(BetweenLabel, IsSymmetricAndGivesTheHoleItselfForAPair) {
   EXPECT_FALSE(BetweenLabel(f, 0, 1));
 }
 
-// Lays out `level`, with the holes it does not use hidden either at their
-// designed places or where the largest board left them.
-Form1 BoardWithUnusedHoles(int level, bool afterLargestBoard) {
-  Form1 f;
-  if (afterLargestBoard) {
-    f.GameLevel = 2;
-    SetBalls(f);
-  }
-  f.GameLevel = static_cast<std::int16_t>(level);
-  SetBalls(f);
-  return f;
-}
-
 // Every probe from every hole in play finds exactly the lattice's hole two
 // steps away (or none), and the hole between is the lattice's middle hole.
 TEST(MoveTargeting, ProbesAgreeWithTheLatticeOnEveryBoard) {
@@ -75,7 +58,7 @@ TEST(MoveTargeting, ProbesAgreeWithTheLatticeOnEveryBoard) {
   using test::kLattice;
   for (int level = 0; level <= 2; ++level) {
     for (bool afterLargest : {false, true}) {
-      Form1 f = BoardWithUnusedHoles(level, afterLargest);
+      Form1 f = LaidOut(level, afterLargest ? 2 : -1);
       for (Hole& hole : f.Image2) hole.Tag.reset();
       for (std::int16_t from = 0; from < f.LabelCount; ++from) {
         for (const auto& step : test::kNeighbourSteps) {

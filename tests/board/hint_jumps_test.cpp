@@ -4,6 +4,7 @@
 
 #include "board/board_layout.h"
 #include "board/hint.h"
+#include "support/boards.h"
 #include "support/lattice.h"
 
 namespace vorn {
@@ -14,13 +15,7 @@ namespace {
 TEST(JumpTable, IsTheLatticesJumpsOnEveryBoard) {
   for (int level = 0; level <= 2; ++level) {
     for (bool afterLargest : {false, true}) {
-      Form1 f;
-      if (afterLargest) {
-        f.GameLevel = 2;
-        SetBalls(f);
-      }
-      f.GameLevel = static_cast<std::int16_t>(level);
-      SetBalls(f);
+      const Form1 f = test::LaidOut(level, afterLargest ? 2 : -1);
       std::set<std::tuple<int, int, int>> expected;
       for (int from = 0; from < f.LabelCount; ++from) {
         const auto [row, column] = test::kLattice[from];
@@ -39,8 +34,7 @@ TEST(JumpTable, IsTheLatticesJumpsOnEveryBoard) {
 }
 
 TEST(JumpTable, PositionsAndMessages) {
-  Form1 f;
-  SetBalls(f);
+  Form1 f = test::LaidOut(0);
   EXPECT_EQ(OccupiedHoles(f), 0x7FFEu);  // holes 1..14
   f.NewGame = false;
   EXPECT_EQ(NoWinningLineText(f), "No winning line is left from here. Undo takes jumps back.");

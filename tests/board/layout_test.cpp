@@ -2,16 +2,12 @@
 
 #include "board/board_layout.h"
 #include "platform/scripted_platform.h"
+#include "support/boards.h"
 
 namespace vorn {
 namespace {
 
-Form1 LaidOut(int level) {
-  Form1 f;
-  f.GameLevel = static_cast<std::int16_t>(level);
-  SetBalls(f);
-  return f;
-}
+using test::LaidOut;
 
 struct LevelFigures {
   int level;

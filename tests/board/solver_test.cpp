@@ -125,18 +125,6 @@ TEST(SolverSymmetryTest, FindsTheSixSymmetriesOfEachTriangle) {
   }
 }
 
-TEST(SolverSymmetryTest, OtherBoardShapes) {
-  // A row of five holes can only be reversed; holes no jump touches stay put.
-  const std::vector<SolverJump> row{{0, 1, 2}, {1, 2, 3}, {2, 3, 4},
-                                    {2, 1, 0}, {3, 2, 1}, {4, 3, 2}};
-  const std::vector<HolePermutation> found = FindBoardSymmetries(6, row);
-  ASSERT_EQ(found.size(), 2u);
-  EXPECT_EQ(found[1], (HolePermutation{4, 3, 2, 1, 0, 5}));
-  EXPECT_EQ(FindBoardSymmetries(3, {}).size(), 1u);
-  // One-way jumps are not symmetric under reversal.
-  EXPECT_EQ(FindBoardSymmetries(5, {{0, 1, 2}, {1, 2, 3}, {2, 3, 4}}).size(), 1u);
-}
-
 TEST(SolverClassesTest, JumpsKeepTheClassAndTheApexStartOfSevenRowsHasNoFinalHole) {
   for (int rows = 5; rows <= kMaxLatticeRows; ++rows) {
     const int holes = TriangleHoleCount(rows);
@@ -187,39 +175,6 @@ TEST(SolverTest, PlayedPositionsMatchBruteForce) {
   }
 }
 
-TEST(SolverTest, HoleNumberingDoesNotMatter) {
-  // The same board with its holes renamed at random must give the same answers, renamed.
-  const int holes = TriangleHoleCount(6);
-  std::vector<int> rename(static_cast<std::size_t>(holes));
-  std::iota(rename.begin(), rename.end(), 0);
-  std::shuffle(rename.begin(), rename.end(), std::mt19937(3));
-  const auto renamed = [&](std::uint32_t position) {
-    std::uint32_t result = 0;
-    for (int hole = 0; hole < holes; ++hole) {
-      if ((position & HoleBit(hole)) != 0)
-        result |= HoleBit(rename[static_cast<std::size_t>(hole)]);
-    }
-    return result;
-  };
-  std::vector<SolverJump> jumps;
-  for (const SolverJump& j : TriangleJumps(6)) {
-    jumps.push_back({rename[static_cast<std::size_t>(j.from)],
-                     rename[static_cast<std::size_t>(j.over)],
-                     rename[static_cast<std::size_t>(j.to)]});
-  }
-  std::reverse(jumps.begin(), jumps.end());
-  const Solver original(holes, TriangleJumps(6));
-  const Solver shuffled(holes, jumps);
-  EXPECT_EQ(shuffled.symmetryCount(), 6u);
-  BruteForce reference(jumps);
-  const std::atomic<bool> cancel{false};
-  for (std::uint32_t position : RandomPlayedPositions(6, 200, 20, 11)) {
-    ExpectAgreesWithBruteForce(shuffled, reference, renamed(position));
-    EXPECT_EQ(shuffled.Solve(renamed(position), cancel)->winnable,
-              original.Solve(position, cancel)->winnable);
-  }
-}
-
 TEST(SolverTest, BallCountsAtTheEdges) {
   const Solver solver(15, TriangleJumps(5));
   const std::atomic<bool> cancel{false};
@@ -258,13 +213,6 @@ TEST(SolverTest, ApexStartOfSevenRowsIsLostWithoutSearch) {
 // search, the longest of any 20-ball position.
 constexpr std::uint32_t kHardLostPosition = 0x3f6ef6d;
 
-TEST(SolverTest, CancelledBeforeTheSearchReturnsNothing) {
-  const Solver solver(28, TriangleJumps(7));
-  const std::atomic<bool> cancel{true};
-  EXPECT_FALSE(solver.Solve(kHardLostPosition, cancel).has_value());
-  EXPECT_FALSE(solver.Solve(StartWithHoleEmpty(28, 1), cancel).has_value());
-}
-
 TEST(SolverTest, CancelDuringTheSearchStopsItPromptly) {
   const Solver solver(28, TriangleJumps(7));
   std::atomic<bool> cancel{false};
@@ -285,35 +233,6 @@ TEST(SolverTest, CancelDuringTheSearchStopsItPromptly) {
   }
   cancel = false;
   EXPECT_FALSE(solver.Solve(kHardLostPosition, cancel)->winnable);
-}
-
-TEST(SolverTest, OneSolverServesSeveralThreads) {
-  const Solver solver(28, TriangleJumps(7));
-  const std::vector<std::uint32_t> positions = RandomPlayedPositions(7, 40, 22, 5);
-  std::vector<bool> first(positions.size()), second(positions.size());
-  const auto solveAll = [&](std::vector<bool>& out) {
-    const std::atomic<bool> cancel{false};
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-      out[i] = solver.Solve(positions[i], cancel)->winnable;
-    }
-  };
-  std::thread other(solveAll, std::ref(second));
-  solveAll(first);
-  other.join();
-  EXPECT_EQ(first, second);
-}
-
-TEST(SolverTest, RejectsMalformedInput) {
-  EXPECT_THROW(Solver(0, {}), std::invalid_argument);
-  EXPECT_THROW(Solver(kMaxHoles + 1, {}), std::invalid_argument);
-  EXPECT_THROW(Solver(3, {{0, 1, 3}}), std::invalid_argument);
-  EXPECT_THROW(Solver(3, {{0, 1, -1}}), std::invalid_argument);
-  EXPECT_THROW(Solver(3, {{0, 1, 1}}), std::invalid_argument);
-  const Solver solver(3, {{0, 1, 2}, {0, 1, 2}});
-  EXPECT_EQ(solver.jumps().size(), 1u);
-  const std::atomic<bool> cancel{false};
-  EXPECT_THROW(solver.Solve(HoleBit(3), cancel), std::invalid_argument);
-  EXPECT_TRUE(Solver(32, {{0, 1, 31}}).Solve(HoleBit(0) | HoleBit(1), cancel)->winnable);
 }
 
 TEST(SolverPositionSetTest, GrowsThenDropsButNeverInventsMembers) {
