@@ -83,29 +83,6 @@ TEST(LostGame, NeverAfterASurveyWithChklst) {
   EXPECT_EQ(platform.msgBoxes.size(), 1u);
 }
 
-TEST(EatLabel, RecordsTheJumpAndRemovesTheBallBetween) {
-  struct Case {
-    std::int16_t from, over, to;
-  };
-  // Down a diagonal each way, along a row each way across the axis, up.
-  for (const Case& c :
-       {Case{0, 1, 3}, Case{0, 2, 5}, Case{10, 13, 11}, Case{14, 12, 11}, Case{12, 7, 4}}) {
-    Form1 f = BoardWith({c.from, c.over});
-    f.Image1[c.from].Left = f.Image2[c.to].Left;
-    f.Image2[c.to].Tag = c.from;
-    const Ball eatenBefore = f.Image1[c.over];
-    EatLabel(f, c.from, c.to);
-    SCOPED_TRACE(c.from);
-    ASSERT_EQ(f.PlayCount, 1);
-    EXPECT_EQ(f.PlayList[0], (PlayRec{c.from, c.from, c.over, c.over, c.to}));
-    EXPECT_FALSE(f.Image2[c.over].Tag);
-    EXPECT_FALSE(f.Image1[c.over].Visible);
-    EXPECT_EQ(f.Image1[c.over].Left, eatenBefore.Left);
-    EXPECT_TRUE(f.Menu.mnuUndo.Enabled);
-    EXPECT_TRUE(f.Menu.mnuSave.Enabled);
-  }
-}
-
 TEST(EatLabel, TakesTheMovedBallFromTheSourceHoleAndIgnoresAnEmptyMiddle) {
   Form1 f = BoardWith({});
   f.Image2[0].Tag = 9;  // ball 9 stands in hole 0

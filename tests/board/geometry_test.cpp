@@ -136,14 +136,5 @@ TEST(CheckBlk, CountsOfZeroAcceptNothingNotEvenHoleZero) {
   }
 }
 
-TEST(CheckBlk, HolesBeyondTheBoardAreNeverProbedFrom) {
-  ScriptedPlatform platform;
-  Form1 f = LaidOut(0);
-  // Unused holes are empty; were they probed from, balls near them would move.
-  CheckBlk(f, platform);
-  EXPECT_EQ(f.MoveCount, 2);
-  EXPECT_EQ(f.EmptyLabel, 0);
-}
-
 }  // namespace
 }  // namespace vorn

@@ -124,25 +124,5 @@ TEST(Layout, LevelOutOfRangeBeforeAnyLayoutIsTheSmallestBoard) {
   EXPECT_EQ(f.LabelCount, 21);
 }
 
-TEST(ResetGame, StartsAFreshGameWithTheMenuOfANewGame) {
-  ScriptedPlatform platform;
-  Form1 f = LaidOut(2);
-  f.PlayCount = 3;
-  f.NewGame = false;
-  f.StartTime = platform.Now();
-  f.Menu.mnuUndo.Enabled = f.Menu.mnuSave.Enabled = true;
-  f.Image2[5].Tag.reset();
-  ResetGame(f, platform);
-  EXPECT_EQ(f.PlayCount, 0);
-  EXPECT_TRUE(f.NewGame);
-  EXPECT_FALSE(f.StartTime);
-  EXPECT_FALSE(f.Menu.mnuUndo.Enabled);
-  EXPECT_FALSE(f.Menu.mnuSave.Enabled);
-  EXPECT_TRUE(f.Menu.mnuLevel.Enabled);
-  EXPECT_EQ(f.Image2[5].Tag, 5);
-  EXPECT_EQ(f.MoveCount, 2);  // the apex vacancy is surveyed
-  EXPECT_TRUE(platform.msgBoxes.empty());
-}
-
 }  // namespace
 }  // namespace vorn

@@ -8,14 +8,11 @@
 #include <numeric>
 #include <random>
 #include <set>
-#include <stdexcept>
 #include <thread>
 #include <unordered_map>
 #include <vector>
 
 #include "bench/lattice_jumps.h"
-#include "board/solver_classes.h"
-#include "board/solver_position_set.h"
 #include "board/solver_symmetry.h"
 
 namespace vorn {
@@ -125,25 +122,6 @@ TEST(SolverSymmetryTest, FindsTheSixSymmetriesOfEachTriangle) {
   }
 }
 
-TEST(SolverClassesTest, JumpsKeepTheClassAndTheApexStartOfSevenRowsHasNoFinalHole) {
-  for (int rows = 5; rows <= kMaxLatticeRows; ++rows) {
-    const int holes = TriangleHoleCount(rows);
-    const PositionClasses classes(holes, TriangleJumps(rows));
-    for (std::uint32_t invariant : classes.invariants()) {
-      for (const SolverJump& j : TriangleJumps(rows)) {
-        EXPECT_EQ(std::popcount(invariant & After(0, j)) % 2, 0);
-      }
-    }
-    // Every hole is some lone ball's final hole, so the classes split the holes, not hide them.
-    std::uint32_t anyFinal = 0;
-    for (int hole = 0; hole < holes; ++hole) anyFinal |= classes.FinalHoles(HoleBit(hole));
-    EXPECT_EQ(anyFinal, AllHoles(holes));
-  }
-  const PositionClasses seven(28, TriangleJumps(7));
-  EXPECT_EQ(seven.FinalHoles(StartWithHoleEmpty(28, 0)), 0u);
-  EXPECT_NE(seven.FinalHoles(StartWithHoleEmpty(28, 1)), 0u);
-}
-
 TEST(SolverTest, SingleVacancyStartsOfFiveAndSixRowsMatchBruteForce) {
   for (int rows : {5, 6}) {
     const int holes = TriangleHoleCount(rows);
@@ -233,17 +211,6 @@ TEST(SolverTest, CancelDuringTheSearchStopsItPromptly) {
   }
   cancel = false;
   EXPECT_FALSE(solver.Solve(kHardLostPosition, cancel)->winnable);
-}
-
-TEST(SolverPositionSetTest, GrowsThenDropsButNeverInventsMembers) {
-  PositionSet set(64 << 10);  // room for 16384 slots, of which three quarters may be used
-  for (std::uint32_t p = 1; p <= 20000; ++p) set.Insert(p * 7919);
-  EXPECT_EQ(set.bytes(), std::size_t{64} << 10);
-  EXPECT_EQ(set.size(), 16384u / 4 * 3);
-  std::size_t members = 0;
-  for (std::uint32_t p = 1; p <= 20000; ++p) members += set.Contains(p * 7919) ? 1 : 0;
-  EXPECT_EQ(members, set.size());
-  for (std::uint32_t p = 1; p <= 20000; ++p) EXPECT_FALSE(set.Contains(p * 7919 + 1));
 }
 
 }  // namespace
