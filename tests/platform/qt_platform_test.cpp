@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -15,90 +14,55 @@
 namespace vorn {
 namespace {
 
-class QtPlatformFiles : public ::testing::Test {
- protected:
-  std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
-  std::string Contents(const char* name) const {
-    QFile file(dir.filePath(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<unreadable>";
-  }
-  QStringList Entries() const {
-    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-  }
-
+TEST(QtPlatformFiles, WritesReplaceAWholeFileAndFailuresTellWhyAndChangeNothing) {
   QTemporaryDir dir;
   QtPlatform platform;
-};
-
-TEST_F(QtPlatformFiles, WritingOverAFileReplacesItsBytes) {
+  auto path = [&](const char* name) { return dir.filePath(name).toStdString(); };
   const std::string bytes("new\0bytes", 9);
-  ASSERT_EQ(platform.WriteFileAtomically(Path("game.sav"), "an old and longer game"), std::nullopt);
-  EXPECT_EQ(platform.WriteFileAtomically(Path("game.sav"), bytes), std::nullopt);
-  EXPECT_EQ(Contents("game.sav"), bytes);
-  EXPECT_EQ(Entries(), QStringList{"game.sav"});  // no temporary file left behind
-
-  std::string read;
-  EXPECT_EQ(platform.ReadWholeFile(Path("game.sav"), read), std::nullopt);
-  EXPECT_EQ(read, bytes);
-}
-
-TEST_F(QtPlatformFiles, AFailedWriteTellsWhyAndChangesNothing) {
   ASSERT_TRUE(QDir(dir.path()).mkdir("saves"));
-  ASSERT_EQ(platform.WriteFileAtomically(Path("saves/inside.sav"), "kept"), std::nullopt);
-  for (const char* path : {"missing/game.sav", "saves"}) {  // no folder; a folder
-    SCOPED_TRACE(path);
-    const FileError error = platform.WriteFileAtomically(Path(path), "bytes");
-    ASSERT_TRUE(error);
-    EXPECT_FALSE(error->empty());
-    EXPECT_EQ(Entries(), QStringList{"saves"});
-    EXPECT_TRUE(QFileInfo(dir.filePath("saves")).isDir());
-    EXPECT_EQ(Contents("saves/inside.sav"), "kept");
+  ASSERT_EQ(platform.WriteFileAtomically(path("saves/kept.sav"), "kept"), std::nullopt);
+  ASSERT_EQ(platform.WriteFileAtomically(path("game.sav"), "an old and longer game"), std::nullopt);
+  EXPECT_EQ(platform.WriteFileAtomically(path("game.sav"), bytes), std::nullopt);
+  // A write with no folder, one over a folder, a read of a missing file.
+  std::string read = "untouched";
+  for (const FileError& error : {platform.WriteFileAtomically(path("missing/game.sav"), "bytes"),
+                                 platform.WriteFileAtomically(path("saves"), "bytes"),
+                                 platform.ReadWholeFile(path("none.sav"), read)}) {
+    EXPECT_TRUE(error && !error->empty());
   }
-}
-
-TEST_F(QtPlatformFiles, ReadingAMissingFileFailsAndCreatesNoFile) {
-  std::string bytes = "untouched";
-  const FileError error = platform.ReadWholeFile(Path("game.sav"), bytes);
-  ASSERT_TRUE(error);
-  EXPECT_FALSE(error->empty());
-  EXPECT_EQ(bytes, "untouched");
-  EXPECT_TRUE(Entries().isEmpty());
+  EXPECT_EQ(read, "untouched");
+  // No temporary file is left behind, nothing was created, and nothing else replaced.
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            (QStringList{"game.sav", "saves"}));
+  for (auto [name, want] :
+       {std::pair("game.sav", bytes), std::pair("saves/kept.sav", std::string("kept"))}) {
+    EXPECT_EQ(platform.ReadWholeFile(path(name), read), std::nullopt);
+    EXPECT_EQ(read, want);
+  }
 }
 
 TEST(QtPlatformMsgBox, ShowsTheIconTitleTextAndButtonsAsked) {
-  struct Case {
-    MsgButtons buttons;
-    MsgIcon icon;
-    QMessageBox::Icon shownIcon;
-    QMessageBox::StandardButton click;  // a Yes/No box shows both
-    MsgAnswer answer;
-  };
-  const Case cases[] = {
-      {MsgButtons::YesNo, MsgIcon::Question, QMessageBox::Question, QMessageBox::No, MsgAnswer::No},
-      {MsgButtons::YesNo, MsgIcon::None, QMessageBox::NoIcon, QMessageBox::Yes, MsgAnswer::Yes},
-      {MsgButtons::OK, MsgIcon::Exclamation, QMessageBox::Warning, QMessageBox::Ok, MsgAnswer::OK},
-      {MsgButtons::OK, MsgIcon::Critical, QMessageBox::Critical, QMessageBox::Ok, MsgAnswer::OK},
+  using B = QMessageBox;
+  const std::tuple<MsgButtons, MsgIcon, B::Icon, MsgAnswer, B::StandardButton> cases[] = {
+      {MsgButtons::YesNo, MsgIcon::Question, B::Question, MsgAnswer::No, B::No},
+      {MsgButtons::YesNo, MsgIcon::None, B::NoIcon, MsgAnswer::Yes, B::Yes},
+      {MsgButtons::OK, MsgIcon::Exclamation, B::Warning, MsgAnswer::OK, B::Ok},
+      {MsgButtons::OK, MsgIcon::Critical, B::Critical, MsgAnswer::OK, B::Ok},
   };
   QtPlatform platform;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.icon));
+  for (const auto& [buttons, icon, shownIcon, answer, click] : cases) {
     bool seen = false;
     QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      auto* box = qobject_cast<B*>(QApplication::activeModalWidget());
       ASSERT_NE(box, nullptr);
       seen = true;
-      EXPECT_EQ(box->icon(), c.shownIcon);
-      EXPECT_EQ(box->windowTitle().toStdString(), "The Title");
-      EXPECT_EQ(box->text().toStdString(), "First line\nSecond line");  // no trailing break
-      EXPECT_EQ(box->standardButtons(), c.buttons == MsgButtons::OK
-                                            ? QMessageBox::StandardButtons(QMessageBox::Ok)
-                                            : QMessageBox::Yes | QMessageBox::No);
-      box->button(c.click)->click();
+      EXPECT_EQ(box->windowTitle() + "|" + box->text(), "The Title|First line\nSecond line");
+      EXPECT_EQ(box->icon(), shownIcon);
+      EXPECT_EQ(box->standardButtons(), buttons == MsgButtons::OK ? B::Ok : B::Yes | B::No);
+      box->button(click)->click();
     });
-    const MsgAnswer answer =
-        platform.MsgBox("First line\r\nSecond line\r\n", c.buttons, c.icon, "The Title");
-    ASSERT_TRUE(seen);
-    EXPECT_EQ(answer, c.answer);
+    EXPECT_EQ(platform.MsgBox("First line\r\nSecond line\r\n", buttons, icon, "The Title"), answer);
+    EXPECT_TRUE(seen) << static_cast<int>(icon);
   }
 }
 
@@ -107,10 +71,10 @@ TEST(QtPlatformSettings, RoundTripInTheTestsOwnConfigFolder) {
   const std::string app = "vorn_settings_test" + std::to_string(++run);
   QtPlatform platform;
   EXPECT_EQ(platform.GetSetting(app, "Settings", "GLevel"), std::nullopt);
-  platform.SaveSetting(app, "Settings", "GLevel", "2");
-  EXPECT_EQ(platform.GetSetting(app, "Settings", "GLevel"), "2");
-  platform.SaveSetting(app, "Settings", "GLevel", "1");
-  EXPECT_EQ(platform.GetSetting(app, "Settings", "GLevel"), "1");
+  for (const char* level : {"2", "1"}) {
+    platform.SaveSetting(app, "Settings", "GLevel", level);
+    EXPECT_EQ(platform.GetSetting(app, "Settings", "GLevel"), level);
+  }
   // Written under the folder the test main chose, not the developer's own.
   EXPECT_TRUE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/" +
                             QString::fromStdString(app + "/" + app + ".conf")));

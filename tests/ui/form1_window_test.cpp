@@ -1,132 +1,404 @@
-// The main window at start-up, its pop-up menu and its keys.
-#include <QMenu>
-#include <QRegion>
+// The main window driven as a player does: its shape, pop-up menu and keys,
+// carrying balls, a whole game, the commands, the two dialogs and the hint.
+#include <gtest/gtest.h>
 
-#include "window_driver.h"
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "board/end_of_game.h"
+#include "board/move_rules.h"
+#include "platform/scripted_platform.h"
+#include "support/boards.h"
+#include "ui/form1_window.h"
+#include "ui/frm_about.h"
+#include "ui/frm_inst.h"
+#include "ui/hint_mark.h"
 
 namespace vorn::test {
 namespace {
 
-TEST_F(WindowTest, IsAFramelessToolWindowCutToItsTriangle) {
+using namespace std::chrono_literals;
+constexpr auto kPress = QEvent::MouseButtonPress, kMove = QEvent::MouseMove,
+               kRelease = QEvent::MouseButtonRelease;
+
+// A shown, active main window with a fresh game over a scripted platform.
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    fresh = View();
+  }
+
+  // The ball shown over a hole, or -1.
+  static int BallInHole(const Form1Window& w, int hole) {
+    for (int i = 0; i < kElementCount; ++i) {
+      if (!w.Ball(i)->isHidden() && w.Ball(i)->geometry() == w.Hole(hole)->geometry()) return i;
+    }
+    return -1;
+  }
+  // The number of shown holes, then every shown ball and the shown hole it
+  // is over, a star marking the hand pointer: "15: 1@1 2@2 3@3*".
+  static std::string BoardView(const Form1Window& w) {
+    std::string view;
+    int holes = 0;
+    for (int i = 0; i < kElementCount; ++i) {
+      holes += !w.Hole(i)->isHidden();
+      if (w.Ball(i)->isHidden()) continue;
+      view.append(" ").append(std::to_string(i)).append("@");
+      for (int h = 0; h < kElementCount; ++h) {
+        if (!w.Hole(h)->isHidden() && BallInHole(w, h) == i) view += std::to_string(h);
+      }
+      if (w.Ball(i)->HasHandCursor()) view += "*";
+    }
+    return std::to_string(holes).append(":").append(view);
+  }
+  // A level's starting board: the apex empty, the balls of holes 3 and 5 can jump.
+  static std::string StartingBoard(int holes) {
+    std::string view = std::to_string(holes).append(":");
+    for (int h = 1; h < holes; ++h) {
+      view.append(" ").append(std::to_string(h)).append("@").append(std::to_string(h));
+      if (h == 3 || h == 5) view += "*";
+    }
+    return view;
+  }
+  // The greyed ("-") and checked ("+") items of a menu and its submenus; with
+  // `all`, every shown item as "name=caption", submenus in brackets.
+  static std::string MenuView(const QMenu* menu, bool all = false) {
+    std::string view;
+    for (const QAction* a : menu->actions()) {
+      if (!a->isVisible()) continue;
+      const QString marks = QString(a->isEnabled() ? "" : "-") + (a->isChecked() ? "+" : "");
+      if (all || !marks.isEmpty()) {
+        view += (marks + a->objectName() + (all ? "=" + a->text() : QString()) + " ").toStdString();
+      }
+      if (a->menu() && all) view.append("[").append(MenuView(a->menu(), true)).append("] ");
+      if (a->menu() && !all) view += MenuView(a->menu());
+    }
+    return view;
+  }
+  // The message boxes shown so far, one a line.
+  std::string Boxes() const {
+    static const char* const kIcons[] = {"None", "Critical", "Question", "Exclamation", "Info"};
+    std::string all;
+    for (const auto& m : platform.msgBoxes) {
+      all.append(m.title).append(": ").append(m.prompt);
+      all.append(m.buttons == MsgButtons::OK ? " [OK " : " [YesNo ");
+      all.append(kIcons[static_cast<int>(m.icon)]).append("]\n");
+    }
+    return all;
+  }
+  // The holes of the shown hint marks, the ball's then its landing hole's: "3>0>".
+  std::string Marks() {
+    std::string marks;
+    for (const HintMark* mark : {w().HintFrom(), w().HintTo()}) {
+      for (int h = 0; h < kElementCount; ++h) {
+        if (mark->isVisible() && mark->geometry().center() == Centre(h)) marks += std::to_string(h);
+      }
+      marks += ">";
+    }
+    return marks;
+  }
+
+  Form1Window& w() { return *window_; }
+  const PopUpMenuActions& menu() const { return window_->Menu(); }
+  // The board and the menu's states.
+  std::string View() const { return BoardView(*window_) + " | " + MenuView(menu().mnuPopUp); }
+  QPoint Centre(int hole) const { return window_->Hole(hole)->geometry().center(); }
+  void Key(Qt::Key key) { QTest::keyClick(window_->Picture1(), key); }
+
+  // A mouse event at a point of the board, sent to a ball as to the one with
+  // the grab; a move holds `button`.
+  void Mouse(int ball, QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::LeftButton) {
+    QWidget* board = w().Picture1();
+    QMouseEvent event(type, w().Ball(ball)->mapFrom(board, at), board->mapToGlobal(at),
+                      type == kMove ? Qt::NoButton : button,
+                      type == kRelease ? Qt::NoButton : button, Qt::NoModifier);
+    QApplication::sendEvent(w().Ball(ball), &event);
+  }
+  // Carries the ball of one hole to the centre of another and lets go there.
+  void Drag(int from, int to) {
+    const int ball = BallInHole(w(), from);
+    ASSERT_GE(ball, 0) << "no ball in hole " << from;
+    Mouse(ball, kPress, Centre(from));
+    Mouse(ball, kMove, Centre(to));
+    Mouse(ball, kRelease, Centre(to));
+  }
+  void RightClick(int ball) {
+    Mouse(ball, kPress, w().Ball(ball)->geometry().center(), Qt::RightButton);
+    Mouse(ball, kRelease, w().Ball(ball)->geometry().center(), Qt::RightButton);
+  }
+  // Balls, numbered like their holes, only in `full`.
+  void SetBoard(std::initializer_list<std::int16_t> full, bool newGame) {
+    Form1 f = BoardWith(full);
+    f.Menu = w().State().Menu;
+    f.NewGame = newGame;
+    ScriptedPlatform quiet;  // no message when no jump is left
+    CheckBlk(f, quiet);
+    w().MutableState() = f;
+    w().SyncView();
+  }
+  bool Answered() {
+    return QTest::qWaitFor([&] { return !w().HintSearching(); }, 20000);
+  }
+
+  ScriptedPlatform platform;
+  std::string fresh;
+  std::unique_ptr<Form1Window> window_ = std::make_unique<Form1Window>(platform);
+};
+
+TEST_F(WindowTest,
+       StartsAsAFramelessToolTriangleWithTheFiveRowBoardAndAMenuOpenedByRightMiddleOrF1) {
   EXPECT_TRUE(w().windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(w().windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-  EXPECT_EQ(w().size(), QSize(287, 222));
-  EXPECT_EQ(w().minimumSize(), w().maximumSize());
-  // The triangle (146,0), (287,222), (3,222).
-  for (auto [x, y, in] :
-       {std::tuple(146, 2, true), std::tuple(146, 150, true), std::tuple(90, 100, true),
-        std::tuple(205, 100, true), std::tuple(6, 220, true), std::tuple(284, 220, true),
-        std::tuple(0, 0, false), std::tuple(286, 0, false), std::tuple(75, 100, false),
-        std::tuple(215, 100, false), std::tuple(1, 221, false)}) {
-    EXPECT_EQ(w().mask().contains(QPoint(x, y)), in) << x << "," << y;
+  EXPECT_TRUE(w().size() == QSize(287, 222) && w().minimumSize() == w().maximumSize());
+  std::string inside;  // the triangle (146,0), (287,222), (3,222)
+  for (QPoint p : {QPoint(146, 2), QPoint(146, 150), QPoint(90, 100), QPoint(205, 100),
+                   QPoint(6, 220), QPoint(284, 220), QPoint(0, 0), QPoint(286, 0), QPoint(75, 100),
+                   QPoint(215, 100), QPoint(1, 221)}) {
+    inside += w().mask().contains(p) ? 'y' : 'n';
   }
-}
+  EXPECT_EQ(inside, "yyyyyynnnnn");
+  EXPECT_EQ(BoardView(w()), StartingBoard(15));  // no level is stored
+  EXPECT_EQ(MenuView(menu().mnuPopUp, true),
+            "-mnuUndo=&Undo\tF8 mnuHint=&Hint\tF3 mnuRestore=Restore &Game -mnuSave=&Save Game "
+            "mnuReset=&Reset\tF2 mnuLevel=&Game Level [+mnuLevel1=Level &1 mnuLevel2=Level &2 "
+            "mnuLevel3=Level &3 ] mnuHelp=&Help [mnuInst=&Instructions\tF1 mnuAbout=&About ] "
+            "mnuExit=&Exit ");
 
-TEST_F(WindowTest, StartsWithTheFiveRowBoardWhenNoLevelIsStored) {
-  ExpectStartingBoard(w(), 15);
-  for (int h = 0; h < 15; ++h) {  // each at its place, to the nearest pixel
-    EXPECT_NEAR(w().Hole(h)->x(), state().Image2[h].Left / 15, 0.5) << "hole " << h;
-    EXPECT_NEAR(w().Hole(h)->y(), state().Image2[h].Top / 15, 0.5) << "hole " << h;
-    EXPECT_EQ(w().Hole(h)->size(), QSize(29, 29));
-  }
-}
-
-TEST(StoredLevel, ChoosesTheBoardAndItsCheckMark) {
-  for (auto [stored, holes, checked] :
-       {std::tuple("2", 28, 3), std::tuple("1", 21, 2), std::tuple("7", 15, 1),
-        std::tuple("x", 15, 1), std::tuple("", 15, 1)}) {
-    SCOPED_TRACE(std::string("stored \"") + stored + "\"");
-    ScriptedPlatform platform;
-    platform.settings["vorn/Settings/GLevel"] = stored;
-    Form1Window window(platform);
-    ExpectStartingBoard(window, holes);
-    EXPECT_EQ(window.Menu().mnuLevel1->isChecked(), checked == 1);
-    EXPECT_EQ(window.Menu().mnuLevel2->isChecked(), checked == 2);
-    EXPECT_EQ(window.Menu().mnuLevel3->isChecked(), checked == 3);
-  }
-}
-
-// The shown items of a menu as "name=caption<tab>shortcut".
-std::vector<std::string> Items(const QMenu* menu) {
-  std::vector<std::string> items;
-  for (const QAction* a : menu->actions()) {
-    if (a->isVisible()) items.push_back((a->objectName() + "=" + a->text()).toStdString());
-  }
-  return items;
-}
-
-TEST_F(WindowTest, PopUpMenuItemsAndTheirStartingStates) {
-  const PopUpMenuActions& m = menu();
-  EXPECT_EQ(Items(m.mnuPopUp),
-            (std::vector<std::string>{"mnuUndo=&Undo\tF8", "mnuHint=&Hint\tF3",
-                                      "mnuRestore=Restore &Game", "mnuSave=&Save Game",
-                                      "mnuReset=&Reset\tF2", "mnuLevel=&Game Level",
-                                      "mnuHelp=&Help", "mnuExit=&Exit"}));
-  EXPECT_EQ(Items(m.mnuLevel), (std::vector<std::string>{"mnuLevel1=Level &1", "mnuLevel2=Level &2",
-                                                         "mnuLevel3=Level &3"}));
-  EXPECT_EQ(Items(m.mnuHelp),
-            (std::vector<std::string>{"mnuInst=&Instructions\tF1", "mnuAbout=&About"}));
-
-  EXPECT_FALSE(m.mnuUndo->isEnabled());
-  EXPECT_FALSE(m.mnuSave->isEnabled());
-  for (const QAction* a : {m.mnuHint, m.mnuRestore, m.mnuReset, m.mnuLevel->menuAction(),
-                           m.mnuHelp->menuAction(), m.mnuInst, m.mnuAbout, m.mnuExit}) {
-    EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
-  }
-  EXPECT_TRUE(m.mnuLevel1->isChecked());
-  EXPECT_FALSE(m.mnuLevel2->isChecked() || m.mnuLevel3->isChecked());
-}
-
-TEST_F(WindowTest, RightOrMiddlePressOnTheBoardOrF1OpensThePopUpMenuALeftPressDoesNot) {
+  // A right or middle press on the board, or F1, opens the menu; a left press does not.
   QWidget* board = w().Picture1();
-  QMenu* popUp = menu().mnuPopUp;
-  const QPoint emptyHole = HoleCentre(w(), 0);
-  const QPoint wood = (HoleCentre(w(), 3) + HoleCentre(w(), 4)) / 2;
-  for (auto [spot, button] :
-       {std::pair(emptyHole, Qt::RightButton), std::pair(wood, Qt::MiddleButton)}) {
-    ASSERT_EQ(board->childAt(spot), nullptr) << "a ball at " << spot.x() << "," << spot.y();
+  const QPoint wood = (Centre(3) + Centre(4)) / 2;
+  for (auto [spot, button] : {std::pair(Centre(0), Qt::RightButton),
+                              std::pair(wood, Qt::MiddleButton), std::pair(wood, Qt::LeftButton)}) {
+    ASSERT_EQ(board->childAt(spot), nullptr);
     QTest::mousePress(board, button, {}, spot);
-    EXPECT_TRUE(popUp->isVisible()) << "button " << button;
-    popUp->close();
+    EXPECT_EQ(menu().mnuPopUp->isVisible(), button != Qt::LeftButton) << button;
+    menu().mnuPopUp->close();
     QTest::mouseRelease(board, button, {}, spot);
   }
-  QTest::keyClick(board, Qt::Key_F1);
-  EXPECT_TRUE(popUp->isVisible());
-  popUp->close();
-
-  QTest::mousePress(board, Qt::LeftButton, {}, wood);
-  EXPECT_FALSE(popUp->isVisible());
-  QTest::mouseRelease(board, Qt::LeftButton, {}, wood);
+  Key(Qt::Key_F1);
+  EXPECT_TRUE(menu().mnuPopUp->isVisible());
+  menu().mnuPopUp->close();
 }
 
-TEST_F(WindowTest, F2AsksBeforeResetting) {
-  DragBall(w(), 3, 0);
-  const std::string afterJump = BoardView(w());
+TEST_F(WindowTest, ACarryThatCannotLandOrIsInterruptedPutsTheBallBack) {
+  QWidget other;
+  const QPointF home(Centre(3)), apex(Centre(0)), edge(w().State().Image2[0].Left / 15, apex.y());
+  const std::pair<std::vector<QPointF>, std::function<void()>> cases[] = {
+      {{home}, [&] { RightClick(3); }},  // which makes no starting choice
+      {{home}, {}},  // let go where it was grasped, on the apex hole's edge, on a full hole
+      {{edge}, {}},
+      {{Centre(4)}, {}},
+      {{apex, QPointF(2, 2), apex}, {}},   // out of the window and back over the apex
+      {{apex}, [&] { Key(Qt::Key_F2); }},  // answered No
+      {{apex}, [&] { Key(Qt::Key_F8); }},
+      {{apex}, [&] { Key(Qt::Key_F1); }},               // opens the menu
+      {{apex}, [&] { menu().mnuRestore->trigger(); }},  // cancelled
+      {{apex}, [&] { other.show(); }},                  // which activates it
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(testing::Message() << "case " << i);
+    const auto& [path, interrupt] = cases[i];
+    Mouse(3, kPress, home);
+    for (QPointF at : path) Mouse(3, kMove, at);
+    EXPECT_TRUE(path.size() > 1 || w().Picture1()->childAt(path[0].toPoint()) == w().Ball(3));
+    if (interrupt) {
+      interrupt();
+      menu().mnuPopUp->close();
+      EXPECT_TRUE(QTest::qWaitFor([&] { return View() == fresh; })) << View();
+    }
+    Mouse(3, kRelease, path.back());  // a carry that is over makes no jump
+    EXPECT_EQ(View(), fresh);
+  }
+}
+
+TEST_F(WindowTest, AGameWonByDragsCanBeUndoneJumpByJumpAndF2ResetsIfAnsweredYes) {
+  // The first jump: ball 3 grasped near its right edge and let go with the
+  // pointer inside the apex hole but the ball's centre outside it.
+  const QPoint grasp(26, 14), inApex = w().Hole(0)->pos() + QPoint(3, 14);
+  Mouse(3, kPress, w().Ball(3)->pos() + grasp);
+  Mouse(3, kMove, inApex);
+  EXPECT_EQ(w().Ball(3)->pos(), inApex - grasp);  // it follows the pointer
+  ASSERT_FALSE(w().Hole(0)->geometry().contains(w().Ball(3)->geometry().center()));
+  Mouse(3, kRelease, inApex);
+  EXPECT_EQ(View(),
+            "15: 2@2 3@0 4@4 5@5* 6@6 7@7* 8@8 9@9 10@10* 11@11* 12@12 13@13 14@14 | "
+            "-mnuLevel +mnuLevel1 ");
+  // The rest of a win, as (from, to) holes.
+  constexpr int kJumps[][2] = {{5, 3},  {0, 5},  {6, 1}, {9, 2},  {11, 3},  {1, 6},
+                               {10, 3}, {12, 4}, {2, 8}, {3, 11}, {13, 12}, {14, 11}};
+  std::vector<std::string> before = {StartingBoard(15)};
+  for (const auto& [from, to] : kJumps) {
+    if (from == 14) platform.now += 42s;
+    before.push_back(BoardView(w()));
+    ASSERT_NO_FATAL_FAILURE(Drag(from, to)) << from << " to " << to;
+  }
+  // Declining a new game leaves the last ball, and no other message follows.
+  EXPECT_EQ(BoardView(w()), "15: 14@11");
+  for (; !before.empty(); before.pop_back()) {  // by F8 and by the menu in turn
+    before.size() % 2 ? Key(Qt::Key_F8) : menu().mnuUndo->trigger();
+    EXPECT_EQ(BoardView(w()), before.back()) << "undoing jump " << before.size();
+  }
+  EXPECT_EQ(View(), StartingBoard(15) + " | -mnuUndo -mnuLevel +mnuLevel1 ");
+
+  Drag(3, 0);
+  const std::string afterJump = View();
   platform.answers = {MsgAnswer::No, MsgAnswer::Yes};
-  QTest::keyClick(w().Picture1(), Qt::Key_F2);
-  EXPECT_EQ(BoardView(w()), afterJump);
-  ASSERT_EQ(platform.msgBoxes.size(), 1u);
-  EXPECT_EQ(platform.msgBoxes[0].prompt, "Are you sure you want to reset this game");
-  EXPECT_EQ(platform.msgBoxes[0].title, "Reset VORN");
-  EXPECT_EQ(platform.msgBoxes[0].buttons, MsgButtons::YesNo);
-  EXPECT_EQ(platform.msgBoxes[0].icon, MsgIcon::None);
-
-  QTest::keyClick(w().Picture1(), Qt::Key_F2);
-  EXPECT_EQ(platform.msgBoxes.size(), 2u);
-  EXPECT_EQ(BoardView(w()), freshBoard);
-  EXPECT_FALSE(menu().mnuUndo->isEnabled());
-  EXPECT_TRUE(menu().mnuLevel->menuAction()->isEnabled());
+  Key(Qt::Key_F2);
+  EXPECT_EQ(View(), afterJump);
+  Key(Qt::Key_F2);
+  EXPECT_EQ(View(), fresh);
+  EXPECT_EQ(Boxes(), std::string("VORN: ").append(WonPrompt(42)) +
+                         " [YesNo Exclamation]\n"
+                         "Reset VORN: Are you sure you want to reset this game [YesNo None]\n"
+                         "Reset VORN: Are you sure you want to reset this game [YesNo None]\n");
 }
 
-TEST_F(WindowTest, F8UndoesTheLastJumpOnlyWhenUndoIsOffered) {
-  QTest::keyClick(w().Picture1(), Qt::Key_F8);
-  EXPECT_EQ(BoardView(w()), freshBoard);
-  DragBall(w(), 3, 0);
-  ASSERT_TRUE(menu().mnuUndo->isEnabled());
-  QTest::keyClick(w().Picture1(), Qt::Key_F8);
-  EXPECT_EQ(BoardView(w()), freshBoard);
-  EXPECT_FALSE(menu().mnuUndo->isEnabled());
+TEST_F(WindowTest, ARightClickChoosesTheStartingHoleTillTheFirstJumpAndLevelsAreStored) {
+  RightClick(3);
+  EXPECT_EQ(View(),
+            "15: 1@1 2@2 3@0* 4@4 5@5* 6@6 7@7 8@8 9@9 10@10* 11@11* 12@12 13@13 14@14 | "
+            "-mnuUndo -mnuSave +mnuLevel1 ");
+  menu().mnuLevel1->trigger();  // the checked level starts again, without asking
+  EXPECT_EQ(View(), fresh);
+  Drag(3, 0);
+  const std::string afterJump = View();
+  RightClick(2);
+  EXPECT_EQ(View(), afterJump);
+  EXPECT_FALSE(menu().mnuPopUp->isVisible());
+  menu().mnuReset->trigger();  // without asking
+  EXPECT_EQ(View(), fresh);
+  menu().mnuLevel3->trigger();
+  EXPECT_EQ(View(), StartingBoard(28) + " | -mnuUndo -mnuSave +mnuLevel3 ");
+  menu().mnuExit->trigger();  // with no jump made
+  EXPECT_FALSE(w().isVisible());
   EXPECT_TRUE(platform.msgBoxes.empty());
+  EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "2");
+  // The next start reads it back; a value out of range gives the five rows.
+  for (auto [stored, holes, level] : {std::tuple("2", 28, '3'), std::tuple("1", 21, '2'),
+                                      std::tuple("7", 15, '1'), std::tuple("x", 15, '1')}) {
+    platform.settings["vorn/Settings/GLevel"] = stored;
+    Form1Window window(platform);
+    EXPECT_EQ(BoardView(window) + " | " + MenuView(window.Menu().mnuPopUp),
+              StartingBoard(holes) + " | -mnuUndo -mnuSave +mnuLevel" + level + " ");
+  }
+}
+
+TEST_F(WindowTest, ExitAfterAJumpAsksFirstButTheEndOfTheSessionDoesNot) {
+  Drag(3, 0);
+  const std::string afterJump = View();
+  platform.answers = {MsgAnswer::No, MsgAnswer::Yes};
+  menu().mnuExit->trigger();
+  EXPECT_TRUE(w().isVisible() && View() == afterJump && platform.settingWrites == 0);
+  menu().mnuExit->trigger();
+  EXPECT_FALSE(w().isVisible());
+  EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "0");
+
+  platform.settings.clear();  // the end of the session closes without asking
+  window_ = std::make_unique<Form1Window>(platform);
+  window_->show();
+  Drag(3, 0);
+  w().CloseFor(UnloadMode::SessionEnd);
+  EXPECT_FALSE(w().isVisible());
+  EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "0");
+  EXPECT_EQ(Boxes(),
+            "VORN Exit: Are you sure you want to exit [YesNo Question]\n"
+            "VORN Exit: Are you sure you want to exit [YesNo Question]\n");
+}
+
+TEST_F(WindowTest, InstructionsOpenOneWindowWithTheRules) {
+  menu().mnuInst->trigger();
+  QPointer<FrmInst> inst = w().Instructions();
+  ASSERT_TRUE(inst);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == inst; }));
+  EXPECT_TRUE(inst->OKButton()->hasFocus());
+  menu().mnuInst->trigger();
+  EXPECT_EQ(w().findChildren<QDialog*>("frmInst").size(), 1);
+  EXPECT_EQ(inst->windowTitle() + "|" + inst->Text1()->toPlainText(),
+            "Game Instructions|The purpose of this game is to finish with only one circle on the "
+            "board. You can only move a circle from one position to another by jumping over "
+            "another one.\nYou may start with the empty circle any where, just Right_Click on the "
+            "circle you want to be the initial empty one at the beggining of the game.");
+  QTest::keyClick(inst->focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE((!inst || !inst->isVisible()) && w().isVisible());
+}
+
+TEST_F(WindowTest, AboutShowsTitleVersionAndDescriptionAndStartsSystemInfo) {
+  FrmAbout about(&w(), platform);
+  auto text = [&](const char* label) { return about.findChild<QLabel*>(label)->text(); };
+  auto place = [&](const char* name) { return about.findChild<QPushButton*>(name)->geometry(); };
+  EXPECT_EQ(about.windowTitle() + "|" + text("lblTitle") + "|" + text("lblVersion") + "|" +
+                text("lblDescription"),
+            "About VORN Game|VORN Game|Version 2.0.1|VORN Game is a game to entretain kids and "
+            "adults. ");
+  EXPECT_TRUE(place("cmdOK") == QRect(283, 175, 84, 23) &&
+              place("cmdSysInfo") == QRect(284, 205, 83, 23) && about.size() == QSize(382, 237));
+
+  // A viewer from the path is started, or a message says there is none.
+  QTemporaryDir path;
+  const QByteArray savedPath = qgetenv("PATH");
+  qputenv("PATH", path.path().toLocal8Bit());
+  QTest::mouseClick(about.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+  const QString viewer = path.filePath("hardinfo"), marker = path.filePath("started");
+  std::ofstream(viewer.toStdString()) << "#!/bin/sh\necho >'" << marker.toStdString() << "'\n";
+  QFile::setPermissions(viewer, QFile::ReadOwner | QFile::ExeOwner);
+  about.StartSysInfo();
+  qputenv("PATH", savedPath);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 5000));
+  EXPECT_EQ(Boxes(), "VORN Game: System Information Is Unavailable At This Time [OK None]\n");
+
+  about.show();
+  QTest::keyClick(&about, Qt::Key_Escape);
+  EXPECT_TRUE(about.isHidden());
+}
+
+TEST_F(WindowTest, TheHintMarksAJumpOnAWinningLineOrSaysThereIsNoneAndNeedsAJumpAndNoCarry) {
+  Mouse(3, kPress, Centre(3));
+  EXPECT_FALSE(menu().mnuHint->isEnabled());
+  Key(Qt::Key_F3);  // puts the ball back first, then hints
+  ASSERT_TRUE(Answered());
+  EXPECT_TRUE(Marks() == "3>0>" || Marks() == "5>0>") << Marks();
+  EXPECT_EQ(View(), fresh);
+  QTest::qWait(2300);
+  EXPECT_EQ(Marks(), ">>");  // faded
+  menu().mnuHint->trigger();
+  ASSERT_TRUE(Answered());
+  EXPECT_NE(Marks(), ">>");
+  Drag(3, 0);  // a press takes the marks away
+  EXPECT_EQ(Marks(), ">>");
+  Key(Qt::Key_F3);
+  Drag(5, 3);  // a jump cancels the search under way
+  QTest::qWait(50);
+  EXPECT_TRUE(!w().HintSearching() && Marks() == ">>" && w().State().PlayCount == 2);
+
+  // Ball 0 can jump ball 1, but two balls far apart are left whatever happens;
+  // then no jump is left at all.
+  for (bool newGame : {false, true}) {
+    SetBoard({0, 1, 14}, newGame);
+    Key(Qt::Key_F3);
+    ASSERT_TRUE(Answered());
+    EXPECT_EQ(Marks(), ">>");
+  }
+  SetBoard({0, 14}, false);
+  EXPECT_FALSE(menu().mnuHint->isEnabled());
+  Key(Qt::Key_F3);
+  EXPECT_FALSE(w().HintSearching());
+  EXPECT_EQ(Boxes(),
+            "VORN: No winning line is left from here. Undo takes jumps back. [OK Info]\n"
+            "VORN: No winning line is left from here. Right-click a ball to start from another "
+            "hole. [OK Info]\n");
 }
 
 }  // namespace

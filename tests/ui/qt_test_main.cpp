@@ -11,10 +11,8 @@ int main(int argc, char* argv[]) {
   if (!config.isValid()) return 2;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
-  // Closing the board must not end the run.
-  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setQuitOnLastWindowClosed(false);  // closing the board must not end the run
   return RUN_ALL_TESTS();
 }
