@@ -26,4 +26,15 @@ Form1::Form1() {
   }
 }
 
+void MoveBallToHole(Form1& f, std::int16_t ball, std::int16_t hole) {
+  f.Image1[ball].Left = f.Image2[hole].Left;
+  f.Image1[ball].Top = f.Image2[hole].Top;
+}
+
+void CheckLevelItem(Form1& f) {
+  f.Menu.mnuLevel1.Checked = f.GameLevel == 0;
+  f.Menu.mnuLevel2.Checked = f.GameLevel == 1;
+  f.Menu.mnuLevel3.Checked = f.GameLevel == 2;
+}
+
 }  // namespace vorn

@@ -103,4 +103,10 @@ struct Form1 {
   } CommonDialog1;
 };
 
+// Puts a ball image at the Left and Top of a hole; the Tags are the caller's.
+void MoveBallToHole(Form1& f, std::int16_t ball, std::int16_t hole);
+
+// Checks the level item of GameLevel and clears the other two.
+void CheckLevelItem(Form1& f);
+
 }  // namespace vorn

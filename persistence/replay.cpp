@@ -22,11 +22,6 @@ bool InPlay(const Form1& f, std::int16_t hole) {
   return hole < f.LabelCount;
 }
 
-void MoveBallToHole(Form1& f, std::int16_t ball, std::int16_t hole) {
-  f.Image1[ball].Left = f.Image2[hole].Left;
-  f.Image1[ball].Top = f.Image2[hole].Top;
-}
-
 // The ball standing in hole start moves into the apex, as a right press on it
 // would have done before the first jump.
 void StartFrom(Form1& f, std::int16_t start) {

@@ -42,13 +42,6 @@ std::string ReplayFaultText(const ReplayOutcome& outcome) {
   return jump + " is not possible on the board.";
 }
 
-void SetLevel(Form1& f, std::int16_t level) {
-  f.GameLevel = level;
-  f.Menu.mnuLevel1.Checked = level == 0;
-  f.Menu.mnuLevel2.Checked = level == 1;
-  f.Menu.mnuLevel3.Checked = level == 2;
-}
-
 }  // namespace
 
 void SaveGame(Form1& f, Platform& platform) {
@@ -78,7 +71,8 @@ void RestoreGame(Form1& f, Platform& platform) {
                     kRestoreErrorTitle);
     return;
   }
-  SetLevel(f, *choice.level);
+  f.GameLevel = *choice.level;
+  CheckLevelItem(f);
   ResetGame(f, platform);
   ReplayJumps(f, records, [&platform] { platform.DoEvents(); });
   // The restored game has not started: Save waits for a jump of its own.

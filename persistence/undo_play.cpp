@@ -10,10 +10,8 @@ void UndoPlay(Form1& f, Platform& platform) {
   if (f.PlayCount == 0) f.Menu.mnuUndo.Enabled = false;
   const PlayRec& r = f.PlayList[f.PlayCount];
   auto putBack = [&f](std::int32_t ballIndex, std::int16_t holeIndex) {
-    Ball& ball = f.Image1[ballIndex];
-    ball.Visible = true;
-    ball.Left = f.Image2[holeIndex].Left;
-    ball.Top = f.Image2[holeIndex].Top;
+    f.Image1[ballIndex].Visible = true;
+    MoveBallToHole(f, static_cast<std::int16_t>(ballIndex), holeIndex);
     f.Image2[holeIndex].Tag = static_cast<std::int16_t>(ballIndex);
   };
   putBack(r.MovedBall, r.FromLabel);

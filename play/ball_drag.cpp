@@ -8,11 +8,6 @@ namespace vorn {
 
 namespace {
 
-void MoveBallToHole(Form1& f, std::int16_t b, std::int16_t hole) {
-  f.Image1[b].Left = f.Image2[hole].Left;
-  f.Image1[b].Top = f.Image2[hole].Top;
-}
-
 bool IsEmptyHoleInPlay(const Form1& f, std::int16_t hole) {
   return hole >= 0 && hole < f.LabelCount && !f.Image2[hole].Tag;
 }

@@ -57,10 +57,8 @@ void Form1Window::mnuReset_Click() {
 }
 
 void Form1Window::mnuLevel_Click(int n) {
-  MenuItem* items[] = {&f_.Menu.mnuLevel1, &f_.Menu.mnuLevel2, &f_.Menu.mnuLevel3};
-  if (f_.GameLevel >= 0 && f_.GameLevel <= 2) items[f_.GameLevel]->Checked = false;
   f_.GameLevel = static_cast<std::int16_t>(n - 1);
-  items[n - 1]->Checked = true;
+  CheckLevelItem(f_);
   ResetGame(f_, platform_);
 }
 

@@ -90,9 +90,7 @@ void Form1Window::Form_Load() {
   f_.Menu.mnuLevel.Visible = true;
   f_.Menu.mnuLevel.Enabled = true;
   f_.Menu.mnuHint.Visible = true;
-  f_.Menu.mnuLevel1.Checked = f_.GameLevel == 0;
-  f_.Menu.mnuLevel2.Checked = f_.GameLevel == 1;
-  f_.Menu.mnuLevel3.Checked = f_.GameLevel == 2;
+  CheckLevelItem(f_);
   CheckBlk(f_, platform_);
   SyncView();
 }
