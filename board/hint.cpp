@@ -1,6 +1,7 @@
 #include "board/hint.h"
 
 #include "board/hole_geometry.h"
+#include "board/move_rules.h"
 #include "play/move_targeting.h"
 
 namespace vorn {
@@ -27,9 +28,10 @@ std::uint32_t OccupiedHoles(const Form1& f) {
 }
 
 std::string NoWinningLineText(const Form1& f) {
-  return f.NewGame ? "No winning line is left from here. Right-click a ball to start from another "
-                     "hole."
-                   : "No winning line is left from here. Undo takes jumps back.";
+  return StartingChoiceOpen(f)
+             ? "No winning line is left from here. Right-click a ball to start from another "
+               "hole."
+             : "No winning line is left from here. Undo takes jumps back.";
 }
 
 }  // namespace vorn

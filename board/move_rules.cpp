@@ -50,4 +50,8 @@ bool CheckDroping(const Form1& f, std::int16_t ind) {
   return Listed(f.DropList, f.DropCount, ind);
 }
 
+bool StartingChoiceOpen(const Form1& f) {
+  return f.NewGame && f.PlayCount == 0;
+}
+
 }  // namespace vorn

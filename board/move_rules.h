@@ -23,4 +23,9 @@ void CheckDrop(Form1& f);
 // Whether hole ind is one of the listed landing holes.
 bool CheckDroping(const Form1& f, std::int16_t ind);
 
+// Whether the player may still choose the starting hole: only before the
+// first jump of a game, while the history is empty. A restored game keeps
+// NewGame until its next jump, but its history already describes the board.
+bool StartingChoiceOpen(const Form1& f);
+
 }  // namespace vorn

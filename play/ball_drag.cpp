@@ -54,7 +54,7 @@ void Image1_MouseDown(Form1& f, Platform& platform, std::int16_t b, int Button, 
     return;
   }
   // A second button during a carry must not change the board under the ball.
-  if (!f.NewGame || f.Dragging) return;
+  if (!StartingChoiceOpen(f) || f.Dragging) return;
   ChooseStartingHole(f, platform, b, h);
 }
 

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "board/board_layout.h"
+#include "board/hint.h"
 #include "board/move_rules.h"
 #include "persistence/undo_play.h"
 #include "platform/scripted_platform.h"
@@ -64,6 +65,19 @@ TEST_F(BallDrag, PressesThatFindAnotherHoleThanTheBallsOwnAreIgnored) {
   Image1_MouseDown(f, platform, 9, kRightButton, 0, 0, 0.5f);
   EXPECT_EQ(f.Image2[9].Tag, 9);
   EXPECT_FALSE(f.Image2[0].Tag);
+}
+
+TEST_F(BallDrag, NoStartingChoiceOnceTheHistoryHoldsAJump) {
+  Drag(3, 0);
+  f.NewGame = true;  // as a restore that replayed that jump leaves it
+  Image1_MouseDown(f, platform, 5, kRightButton, 0, kInside, kInside);
+  EXPECT_EQ(f.Image2[5].Tag, 5);
+  EXPECT_FALSE(f.Image2[1].Tag);
+  EXPECT_EQ(NoWinningLineText(f), "No winning line is left from here. Undo takes jumps back.");
+  UndoPlay(f, platform);  // the history still matches the board
+  test::ExpectConsistentBoard(f);
+  EXPECT_EQ(f.Image2[3].Tag, 3);
+  EXPECT_EQ(f.Image2[1].Tag, 1);
 }
 
 // Long random runs of legal and refused drags, starting choices, undos and
