@@ -14,6 +14,15 @@ namespace {
 const std::string kSaveErrorTitle = "Error Saving Game";
 const std::string kRestoreErrorTitle = "Error Restoring Game";
 
+// Enough of a file to hold the longest game and show there is more: a file of
+// more whole records than a game can hold is refused, without reading the rest.
+constexpr std::size_t kLongestReadBytes = kPlayListSize * kPlayRecBytes;
+
+// The file first, then what went wrong with it.
+std::string NamingTheFile(const std::string& name, const std::string& reason) {
+  return name + "\r\n" + reason;
+}
+
 std::optional<std::string> ChooseFile(Form1& f, Platform& platform, FileDialogRequest::Kind kind) {
   FileDialogRequest request;
   request.kind = kind;
@@ -50,25 +59,28 @@ void SaveGame(Form1& f, Platform& platform) {
   const std::string bytes =
       EncodePlayRecords(f.PlayList.data(), static_cast<std::size_t>(std::max(f.PlayCount, 0)));
   if (const FileError error = platform.WriteFileAtomically(*name, bytes)) {
-    platform.MsgBox(*error, MsgButtons::OK, MsgIcon::Critical, kSaveErrorTitle);
+    platform.MsgBox(NamingTheFile(*name, *error), MsgButtons::OK, MsgIcon::Critical,
+                    kSaveErrorTitle);
   }
 }
 
 void RestoreGame(Form1& f, Platform& platform) {
   const auto name = ChooseFile(f, platform, FileDialogRequest::Kind::Open);
   if (!name) return;
+  // Nothing of the current game changes until the whole file is known to
+  // replay: a file that cannot be read, is too long or does not replay on any
+  // level leaves the game as it was.
   std::string bytes;
-  // Nothing of the current game is lost to a file that cannot be read.
-  if (const FileError error = platform.ReadWholeFile(*name, bytes)) {
-    platform.MsgBox(*error, MsgButtons::OK, MsgIcon::Critical, kRestoreErrorTitle);
+  if (const FileError error = platform.ReadFileUpTo(*name, kLongestReadBytes, bytes)) {
+    platform.MsgBox(NamingTheFile(*name, *error), MsgButtons::OK, MsgIcon::Critical,
+                    kRestoreErrorTitle);
     return;
   }
   const std::vector<PlayRec> records = DecodePlayRecords(bytes);
   const LevelChoice choice = FindReplayLevel(f, records);
   if (!choice.level) {
-    ResetGame(f, platform);
-    platform.MsgBox(ReplayFaultText(choice.furthest), MsgButtons::OK, MsgIcon::Critical,
-                    kRestoreErrorTitle);
+    platform.MsgBox(NamingTheFile(*name, ReplayFaultText(choice.furthest)), MsgButtons::OK,
+                    MsgIcon::Critical, kRestoreErrorTitle);
     return;
   }
   f.GameLevel = *choice.level;

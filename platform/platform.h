@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,7 +20,9 @@ struct FileDialogRequest {
   std::vector<std::string> filters;         // display texts, e.g. "All Files (*.*)"
   std::vector<std::string> filterPatterns;  // one pattern list per filter, e.g. "*"
   int selectedFilter = 0;
-  std::string defaultSuffix;  // appended to a typed name without one
+  // Saving appends it to a typed name without a dot. Opening takes the name as
+  // typed when that file exists, and the name with the suffix only when it does not.
+  std::string defaultSuffix;
 };
 
 // The result of a file operation: std::nullopt on success, otherwise the
@@ -53,10 +56,15 @@ class Platform {
   // Shows a file dialog; std::nullopt when the player cancels.
   virtual std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) = 0;
 
-  // Replaces the file only once every byte is written; the old file is kept on failure.
+  // Writes a regular file (through a symbolic link, its target) or a new one.
+  // The file changes only once every byte is on disk; on any failure the old
+  // bytes stay (or are put back) and the error says why. Anything that is not
+  // a regular file (a folder, a device, a pipe) is refused and left alone.
   virtual FileError WriteFileAtomically(const std::string& path, const std::string& bytes) = 0;
-  // Reads a whole existing file; never creates one.
-  virtual FileError ReadWholeFile(const std::string& path, std::string& bytes) = 0;
+  // Reads at most maxBytes from the start of an existing regular file, at once:
+  // a folder, a device or a pipe is an error, never a wait. Never creates a file.
+  virtual FileError ReadFileUpTo(const std::string& path, std::size_t maxBytes,
+                                 std::string& bytes) = 0;
 };
 
 }  // namespace vorn

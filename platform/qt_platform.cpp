@@ -1,12 +1,21 @@
 #include "platform/qt_platform.h"
 
+#include <algorithm>
+
+#include <QAbstractFileIconProvider>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QStyle>
+
+#include "platform/regular_file.h"
 
 namespace vorn {
 
@@ -32,6 +41,32 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// QSettings reads and writes its files with blocking calls, and reads them as
+// soon as it is made: a pipe or a device in their place would stop the game.
+// Every file it may touch for the application (the user's and the system's,
+// of the application and of the organisation, which bears the same name, and
+// the lock beside each) must be a regular file or missing.
+bool SettingsFilesAreSafe(const std::string& appName) {
+#ifdef Q_OS_WIN
+  Q_UNUSED(appName);
+  return true;  // the registry
+#else
+  const QString app = FromUtf8(appName);
+  QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+  folders << QLibraryInfo::path(QLibraryInfo::SettingsPath);
+  for (const QString& folder : folders) {
+    for (const QString& file :
+         {folder + "/" + app + "/" + app + ".conf", folder + "/" + app + ".conf"}) {
+      for (const QString& path : {file, file + ".lock"}) {
+        const PathKind kind = KindOfPath(path.toStdString());
+        if (kind == PathKind::Directory || kind == PathKind::Other) return false;
+      }
+    }
+  }
+  return true;
+#endif
+}
+
 std::unique_ptr<QSettings> OpenSettings(const std::string& appName) {
 #ifdef Q_OS_WIN
   // The per-user registry key that the game's settings have always used.
@@ -43,6 +78,62 @@ std::unique_ptr<QSettings> OpenSettings(const std::string& appName) {
                                      FromUtf8(appName), FromUtf8(appName));
 #endif
 }
+
+// Icons and type names from the kind of entry alone. Qt's own provider reads
+// files to guess their contents, on the window's thread: a file under /proc or
+// a slow disk would freeze the dialog and the game.
+class KindOnlyIconProvider : public QAbstractFileIconProvider {
+ public:
+  QIcon icon(IconType type) const override {
+    QStyle* style = QApplication::style();
+    switch (type) {
+      case Computer:
+        return style->standardIcon(QStyle::SP_ComputerIcon);
+      case Desktop:
+        return style->standardIcon(QStyle::SP_DesktopIcon);
+      case Trashcan:
+        return style->standardIcon(QStyle::SP_TrashIcon);
+      case Network:
+        return style->standardIcon(QStyle::SP_DriveNetIcon);
+      case Drive:
+        return style->standardIcon(QStyle::SP_DriveHDIcon);
+      case Folder:
+        return style->standardIcon(QStyle::SP_DirIcon);
+      case File:
+        break;
+    }
+    return style->standardIcon(QStyle::SP_FileIcon);
+  }
+  QIcon icon(const QFileInfo& info) const override { return icon(KindOf(info)); }
+  QString type(const QFileInfo& info) const override {
+    switch (KindOf(info)) {
+      case Drive:
+        return QStringLiteral("Drive");
+      case Folder:
+        return QStringLiteral("Folder");
+      default:
+        return QStringLiteral("File");
+    }
+  }
+
+ private:
+  static IconType KindOf(const QFileInfo& info) {
+    if (info.isRoot()) return Drive;
+    return info.isDir() ? Folder : File;
+  }
+};
+
+// Opening takes the name as typed when it exists; the default suffix is only
+// tried for a typed name that does not exist.
+QString NameToOpen(const QString& chosen, const QString& suffix) {
+  if (suffix.isEmpty() || QFileInfo::exists(chosen)) return chosen;
+  const QString withSuffix = chosen + "." + suffix;
+  return QFileInfo::exists(withSuffix) ? withSuffix : chosen;
+}
+
+// The old bytes of a saved game are kept while it is written over, in case it
+// has to be written in place and that fails; saved games are far smaller.
+constexpr std::size_t kKeptOldBytes = 64 * 1024;
 
 }  // namespace
 
@@ -84,6 +175,7 @@ std::chrono::steady_clock::time_point QtPlatform::Now() {
 std::optional<std::string> QtPlatform::GetSetting(const std::string& appName,
                                                   const std::string& section,
                                                   const std::string& key) {
+  if (!SettingsFilesAreSafe(appName)) return std::nullopt;
   auto settings = OpenSettings(appName);
   const QString path = FromUtf8(section) + "/" + FromUtf8(key);
   if (!settings->contains(path)) return std::nullopt;
@@ -92,6 +184,7 @@ std::optional<std::string> QtPlatform::GetSetting(const std::string& appName,
 
 void QtPlatform::SaveSetting(const std::string& appName, const std::string& section,
                              const std::string& key, const std::string& value) {
+  if (!SettingsFilesAreSafe(appName)) return;
   auto settings = OpenSettings(appName);
   settings->setValue(FromUtf8(section) + "/" + FromUtf8(key), FromUtf8(value));
   settings->sync();
@@ -103,20 +196,21 @@ std::string QtPlatform::AppName() {
 
 std::optional<std::string> QtPlatform::ShowFileDialog(const FileDialogRequest& request) {
   BringViewUpToDate();
+  // Outlives the dialog, which only borrows it.
+  KindOnlyIconProvider iconProvider;
   QFileDialog dialog(host_);
   dialog.setObjectName("vornFileDialog");
   const bool save = request.kind == FileDialogRequest::Kind::Save;
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
-  // Without a read-only box and without an overwrite question. The filters'
-  // display texts are kept as they are; the patterns that really filter are
-  // given separately, so that "All Files (*.*)" lists names without a dot too.
-  QFileDialog::Options options =
-      QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails;
-#ifndef Q_OS_WIN
-  options |= QFileDialog::DontUseNativeDialog;
-#endif
-  dialog.setOptions(options);
+  // The desktop's own dialog where there is one. Without a read-only box and
+  // without an overwrite question. The filters' display texts are kept as they
+  // are; the patterns that really filter are given separately, so that
+  // "All Files (*.*)" lists names without a dot too. Qt's own dialog, where it
+  // is used, never reads a file to draw it.
+  dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails |
+                    QFileDialog::DontUseCustomDirectoryIcons);
+  dialog.setIconProvider(&iconProvider);
   QStringList filters;
   for (size_t i = 0; i < request.filters.size(); ++i) {
     filters << FromUtf8(request.filters[i]) + " (" + FromUtf8(request.filterPatterns[i]) + ")";
@@ -125,32 +219,71 @@ std::optional<std::string> QtPlatform::ShowFileDialog(const FileDialogRequest& r
   if (request.selectedFilter >= 0 && request.selectedFilter < filters.size()) {
     dialog.selectNameFilter(filters[request.selectedFilter]);
   }
-  dialog.setDefaultSuffix(FromUtf8(request.defaultSuffix));
+  // Only a save gets the suffix from the dialog: opening must reach a file
+  // whose name has no dot.
+  if (save) dialog.setDefaultSuffix(FromUtf8(request.defaultSuffix));
   if (!request.proposedName.empty()) dialog.selectFile(FromUtf8(request.proposedName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().constFirst().toStdString();
+  const QString chosen = dialog.selectedFiles().constFirst();
+  return (save ? chosen : NameToOpen(chosen, FromUtf8(request.defaultSuffix))).toStdString();
 }
 
 FileError QtPlatform::WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  QSaveFile file(FromUtf8(path));
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-      static_cast<qint64>(bytes.size())) {
-    const std::string error = file.errorString().toStdString();
-    file.cancelWriting();
-    return error;
+  // Never into a pipe or a device, nor replacing one with a regular file.
+  const PathKind kind = KindOfPath(path);
+  if (kind == PathKind::Directory || kind == PathKind::Other) return NotRegularFileText(kind);
+  std::string oldBytes;
+  std::uint64_t oldSize = 0;
+  bool oldKept = false;
+  if (kind == PathKind::Regular) {
+    oldKept = !ReadRegularFile(path, std::max(kKeptOldBytes, bytes.size()), oldBytes, &oldSize);
   }
-  if (!file.commit()) return file.errorString().toStdString();
-  return std::nullopt;
+  const FileSizeSignalIgnored fileSizeLimitIsAnError;
+  // The new bytes go to a temporary file beside the old one, which replaces
+  // the old one once complete; through a symbolic link, its target is
+  // replaced. A folder that refuses the temporary file gets the bytes written
+  // straight into the old file instead.
+  QSaveFile file(FromUtf8(path));
+  file.setDirectWriteFallback(true);
+  // Unbuffered: each failure shows at write(), not at a flush after the
+  // temporary file has already replaced the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    return file.errorString().toStdString();
+  }
+  const bool inPlace = descriptor::IsFileAt(file.handle(), path);
+#ifdef Q_OS_WIN
+  FileError error;
+  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+          static_cast<qint64>(bytes.size()) ||
+      file.error() != QFileDevice::NoError) {
+    error = file.errorString().toStdString();
+  }
+#else
+  // Straight to the descriptor: a write cut short by a full disk or the
+  // file-size limit then reports the system's own reason.
+  FileError error = descriptor::WriteAll(file.handle(), bytes);
+  if (!error) error = descriptor::SyncToDisk(file.handle());
+#endif
+  if (!error) {
+    if (file.commit()) return std::nullopt;
+    return file.errorString().toStdString();
+  }
+  if (inPlace) {
+    if (!oldKept || !descriptor::PutBack(file.handle(), oldBytes, oldSize)) {
+      *error += "\r\nThe file's old contents could not all be put back.";
+    }
+  } else {
+    file.cancelWriting();
+  }
+  // Closes the file and removes the temporary one. Not left to the
+  // destructor, which removes whatever file it still holds open.
+  file.commit();
+  return error;
 }
 
-FileError QtPlatform::ReadWholeFile(const std::string& path, std::string& bytes) {
-  QFile file(FromUtf8(path));
-  if (!file.open(QIODevice::ReadOnly)) return file.errorString().toStdString();
-  const QByteArray data = file.readAll();
-  if (file.error() != QFileDevice::NoError) return file.errorString().toStdString();
-  bytes.assign(data.constData(), static_cast<size_t>(data.size()));
-  return std::nullopt;
+FileError QtPlatform::ReadFileUpTo(const std::string& path, std::size_t maxBytes,
+                                   std::string& bytes) {
+  return ReadRegularFile(path, maxBytes, bytes);
 }
 
 }  // namespace vorn

@@ -10,7 +10,7 @@
 namespace vorn {
 
 // The platform over Qt: modal message boxes, the event loop, the native
-// per-user settings store, Qt's file dialog and atomic file writes.
+// per-user settings store, the file dialog and atomic file writes.
 class QtPlatform : public Platform {
  public:
   // The window that parents dialogs; beforeModal runs whenever the window
@@ -28,7 +28,8 @@ class QtPlatform : public Platform {
   std::string AppName() override;
   std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override;
   FileError WriteFileAtomically(const std::string& path, const std::string& bytes) override;
-  FileError ReadWholeFile(const std::string& path, std::string& bytes) override;
+  FileError ReadFileUpTo(const std::string& path, std::size_t maxBytes,
+                         std::string& bytes) override;
 
  private:
   void BringViewUpToDate();

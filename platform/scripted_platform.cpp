@@ -1,10 +1,11 @@
 #include "platform/scripted_platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace vorn {
 
@@ -52,18 +53,31 @@ std::optional<std::string> ScriptedPlatform::ShowFileDialog(const FileDialogRequ
   return choice;
 }
 
+namespace {
+// Like the real platform, only regular files (or new names) are read or written.
+FileError NotRegular(const std::string& path) {
+  std::error_code ignored;
+  const auto status = std::filesystem::status(path, ignored);
+  if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) {
+    return std::nullopt;
+  }
+  return std::string("Not a regular file");
+}
+}  // namespace
+
 FileError ScriptedPlatform::WriteFileAtomically(const std::string& path, const std::string& bytes) {
   if (failNextWrite) {
     auto error = failNextWrite;
     failNextWrite.reset();
     return error;
   }
+  if (FileError error = NotRegular(path)) return error;
   const std::string temp = path + ".part";
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) return std::string(std::strerror(errno));
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) return std::string(std::strerror(errno));
+    if (!out.flush()) return std::string(std::strerror(errno));
   }
   if (std::rename(temp.c_str(), path.c_str()) != 0) {
     const std::string error = std::strerror(errno);
@@ -73,10 +87,16 @@ FileError ScriptedPlatform::WriteFileAtomically(const std::string& path, const s
   return std::nullopt;
 }
 
-FileError ScriptedPlatform::ReadWholeFile(const std::string& path, std::string& bytes) {
+FileError ScriptedPlatform::ReadFileUpTo(const std::string& path, std::size_t maxBytes,
+                                         std::string& bytes) {
+  largestRead = std::max(largestRead, maxBytes);
+  if (FileError error = NotRegular(path)) return error;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::string(std::strerror(errno));
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string read(maxBytes, '\0');
+  in.read(read.data(), static_cast<std::streamsize>(maxBytes));
+  read.resize(static_cast<std::size_t>(in.gcount()));
+  bytes = std::move(read);
   return std::nullopt;
 }
 

@@ -32,7 +32,8 @@ class ScriptedPlatform : public Platform {
   std::string AppName() override { return appName; }
   std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override;
   FileError WriteFileAtomically(const std::string& path, const std::string& bytes) override;
-  FileError ReadWholeFile(const std::string& path, std::string& bytes) override;
+  FileError ReadFileUpTo(const std::string& path, std::size_t maxBytes,
+                         std::string& bytes) override;
 
   // Answers for the next message boxes, first first; No (or OK) once used up.
   std::deque<MsgAnswer> answers;
@@ -55,6 +56,8 @@ class ScriptedPlatform : public Platform {
 
   // When set, the next write fails with this text and leaves the file alone.
   std::optional<std::string> failNextWrite;
+  // The largest read asked for so far.
+  std::size_t largestRead = 0;
 };
 
 }  // namespace vorn

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 
 #include "board/board_layout.h"
 #include "board/move_rules.h"
+#include "persistence/restore_any_bytes.h"
 #include "persistence/saved_game.h"
 #include "persistence/saved_game_file.h"
 #include "persistence/stored_level.h"
@@ -156,7 +159,7 @@ TEST_F(SavedGame, ALargerBoardsGameSwitchesToItsLevel) {
   EXPECT_EQ(f.PlayCount, 3);
 }
 
-TEST_F(SavedGame, BadFilesLeaveAFreshBoardAndSayWhichJump) {
+TEST_F(SavedGame, BadFilesLeaveTheGameAsItWasAndSayWhichJump) {
   PlayJumps(3);
   const std::vector<PlayRec> good(f.PlayList.begin(), f.PlayList.begin() + 3);
   struct Case {
@@ -170,6 +173,7 @@ TEST_F(SavedGame, BadFilesLeaveAFreshBoardAndSayWhichJump) {
   badBall[1].EatenBall = 40000;
   std::vector<PlayRec> wrongMiddle = good;
   wrongMiddle[2].OverLabel = wrongMiddle[2].FromLabel;
+  const std::string zeros(1024 * kPlayRecBytes, '\0');  // the most a game holds, jump 1 impossible
   const std::vector<Case> cases = {
       {"shuffled", Records(shuffled), "of this saved game is not possible on the board."},
       {"duplicated", Records(duplicated),
@@ -177,51 +181,65 @@ TEST_F(SavedGame, BadFilesLeaveAFreshBoardAndSayWhichJump) {
       {"bad hole", Records(badHole), "Jump 3 of this saved game is damaged"},
       {"bad ball", Records(badBall), "Jump 2 of this saved game is damaged"},
       {"wrong middle", Records(wrongMiddle), "Jump 3 of this saved game is not possible"},
-      {"too long", std::string(1025 * kPlayRecBytes, '\0'), "more jumps than any game can have"},
+      {"longest", zeros + std::string(13, '\0'), "Jump 1 of this saved game is not possible"},
+      {"too long", zeros + std::string(14, '\0'), "more jumps than any game can have"},
+      {"far too long", std::string(1 << 20, '\0'), "more jumps than any game can have"},
   };
+  const std::string path = (dir / "in.VORN").string();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    NewBoard(1);
     PlayJumps(2);
+    platform.now += std::chrono::seconds(5);
+    const Form1 before = f;
+    ASSERT_TRUE(f.StartTime && !f.NewGame && f.Menu.mnuSave.Enabled && f.Menu.mnuUndo.Enabled);
     platform.msgBoxes.clear();
     Restore(c.bytes);
     ASSERT_EQ(platform.msgBoxes.size(), 1u);
     EXPECT_EQ(platform.msgBoxes[0].title, "Error Restoring Game");
+    // The file on the first line, then what is wrong with it.
+    EXPECT_EQ(platform.msgBoxes[0].prompt.rfind(path + "\r\n", 0), 0u);
     EXPECT_NE(platform.msgBoxes[0].prompt.find(c.text), std::string::npos)
         << platform.msgBoxes[0].prompt;
-    EXPECT_EQ(f.PlayCount, 0);
-    EXPECT_FALSE(f.Menu.mnuUndo.Enabled);
-    EXPECT_EQ(f.GameLevel, 0);
+    EXPECT_EQ(test::DifferenceInGame(before, f), "");
     EXPECT_EQ(ReadBytes(dir / "in.VORN"), c.bytes);
-    test::ExpectConsistentBoard(f);
   }
+  // No more is read than the longest game and the sign that there is more.
+  EXPECT_EQ(platform.largestRead, 1025 * kPlayRecBytes);
 }
 
-TEST_F(SavedGame, FileErrorsAreShownAndLoseNothing) {
+TEST_F(SavedGame, FileErrorsNameTheFileAndLoseNothing) {
   PlayJumps(2);
   const Form1 before = f;
   const fs::path missing = dir / "missing.VORN";
-  platform.fileChoices = {missing.string()};
-  RestoreGame(f, platform);
+  fs::create_directory(dir / "folder.VORN");
+  ASSERT_EQ(::mkfifo((dir / "pipe.VORN").c_str(), 0644), 0);
+  for (const fs::path& path : {missing, dir / "folder.VORN", dir / "pipe.VORN"}) {
+    platform.fileChoices = {path.string()};
+    RestoreGame(f, platform);
+    ASSERT_FALSE(platform.msgBoxes.empty());
+    EXPECT_EQ(platform.msgBoxes.back().prompt.rfind(path.string() + "\r\n", 0), 0u);
+    EXPECT_EQ(test::DifferenceInGame(before, f), "");
+  }
   EXPECT_FALSE(fs::exists(missing));  // restoring never creates a file
-  EXPECT_EQ(f.PlayCount, before.PlayCount);
-  for (int i = 0; i < kElementCount; ++i) EXPECT_EQ(f.Image2[i].Tag, before.Image2[i].Tag);
+  EXPECT_TRUE(fs::is_fifo(dir / "pipe.VORN"));
 
   const fs::path path = dir / "game.VORN";
   WriteBytes(path, "old contents");
-  platform.fileChoices = {path.string(), (dir / "no-such-folder" / "game.VORN").string()};
+  platform.msgBoxes.clear();
+  platform.fileChoices = {path.string(), (dir / "no-such-folder" / "game.VORN").string(),
+                          (dir / "pipe.VORN").string()};
   platform.failNextWrite = "No space left on device";
-  SaveGame(f, platform);
-  SaveGame(f, platform);
+  for (int i = 0; i < 3; ++i) SaveGame(f, platform);
   EXPECT_EQ(ReadBytes(path), "old contents");
+  EXPECT_TRUE(fs::is_fifo(dir / "pipe.VORN"));
   ASSERT_EQ(platform.msgBoxes.size(), 3u);
-  EXPECT_EQ(platform.msgBoxes[1].prompt, "No space left on device");
-  for (const auto& [i, title] :
-       {std::pair(0, "Error Restoring Game"), std::pair(1, "Error Saving Game"),
-        std::pair(2, "Error Saving Game")}) {
-    EXPECT_EQ(platform.msgBoxes[i].title, title);
-    EXPECT_EQ(platform.msgBoxes[i].icon, MsgIcon::Critical);
-    EXPECT_EQ(platform.msgBoxes[i].buttons, MsgButtons::OK);
-    EXPECT_FALSE(platform.msgBoxes[i].prompt.empty());
+  EXPECT_EQ(platform.msgBoxes[0].prompt, path.string() + "\r\nNo space left on device");
+  for (const auto& box : platform.msgBoxes) {
+    EXPECT_EQ(box.title, "Error Saving Game");
+    EXPECT_EQ(box.icon, MsgIcon::Critical);
+    EXPECT_EQ(box.buttons, MsgButtons::OK);
+    EXPECT_GT(box.prompt.find("\r\n"), 0u);
   }
 }
 

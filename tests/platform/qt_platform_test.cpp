@@ -1,10 +1,16 @@
-// The Qt platform: whole-file writes and reads, message boxes and settings.
+// The Qt platform: message boxes, settings and the file dialog.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <functional>
+
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -13,33 +19,6 @@
 
 namespace vorn {
 namespace {
-
-TEST(QtPlatformFiles, WritesReplaceAWholeFileAndFailuresTellWhyAndChangeNothing) {
-  QTemporaryDir dir;
-  QtPlatform platform;
-  auto path = [&](const char* name) { return dir.filePath(name).toStdString(); };
-  const std::string bytes("new\0bytes", 9);
-  ASSERT_TRUE(QDir(dir.path()).mkdir("saves"));
-  ASSERT_EQ(platform.WriteFileAtomically(path("saves/kept.sav"), "kept"), std::nullopt);
-  ASSERT_EQ(platform.WriteFileAtomically(path("game.sav"), "an old and longer game"), std::nullopt);
-  EXPECT_EQ(platform.WriteFileAtomically(path("game.sav"), bytes), std::nullopt);
-  // A write with no folder, one over a folder, a read of a missing file.
-  std::string read = "untouched";
-  for (const FileError& error : {platform.WriteFileAtomically(path("missing/game.sav"), "bytes"),
-                                 platform.WriteFileAtomically(path("saves"), "bytes"),
-                                 platform.ReadWholeFile(path("none.sav"), read)}) {
-    EXPECT_TRUE(error && !error->empty());
-  }
-  EXPECT_EQ(read, "untouched");
-  // No temporary file is left behind, nothing was created, and nothing else replaced.
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            (QStringList{"game.sav", "saves"}));
-  for (auto [name, want] :
-       {std::pair("game.sav", bytes), std::pair("saves/kept.sav", std::string("kept"))}) {
-    EXPECT_EQ(platform.ReadWholeFile(path(name), read), std::nullopt);
-    EXPECT_EQ(read, want);
-  }
-}
 
 TEST(QtPlatformMsgBox, ShowsTheIconTitleTextAndButtonsAsked) {
   using B = QMessageBox;
@@ -78,6 +57,94 @@ TEST(QtPlatformSettings, RoundTripInTheTestsOwnConfigFolder) {
   // Written under the folder the test main chose, not the developer's own.
   EXPECT_TRUE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/" +
                             QString::fromStdString(app + "/" + app + ".conf")));
+}
+
+// A pipe (or any other special file) where the settings live stores nothing
+// and reads as nothing stored, at once: QSettings would block on it.
+TEST(QtPlatformSettings, SpecialFilesInTheirPlaceAreNeitherReadNorWritten) {
+  const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+  QtPlatform platform;
+  for (const QString& file :
+       {QString("vorn_pipe_app/vorn_pipe_app.conf"), QString("vorn_pipe_org.conf"),
+        QString("vorn_lock_app/vorn_lock_app.conf.lock")}) {
+    const QString app = QFileInfo(file).baseName();
+    ASSERT_TRUE(QDir(config).mkpath(app));
+    const QString path = config + "/" + file;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0) << path.toStdString();
+    platform.SaveSetting(app.toStdString(), "Settings", "GLevel", "2");
+    EXPECT_EQ(platform.GetSetting(app.toStdString(), "Settings", "GLevel"), std::nullopt);
+    EXPECT_EQ(QFileInfo(path).isFile(), false);
+    EXPECT_EQ(QDir(config + "/" + app).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList());
+  }
+}
+
+class QtPlatformDialog : public ::testing::Test {
+ protected:
+  // Shows the dialog and picks `typed` in it as a player would type it.
+  std::optional<std::string> Choose(FileDialogRequest::Kind kind, const QString& typed) {
+    FileDialogRequest request;
+    request.kind = kind;
+    request.proposedName = dir.filePath("proposed.VORN").toStdString();
+    request.filters = {"All Files (*.*)", "VORN Game Files(*.VORN)"};
+    request.filterPatterns = {"*", "*.VORN *.vorn"};
+    request.selectedFilter = 1;
+    request.defaultSuffix = "VORN";
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      if (inspect) inspect(dialog);
+      dialog->selectFile(dir.filePath(typed));
+      static_cast<QDialog*>(dialog)->accept();  // as the Open or Save button does
+    });
+    return platform.ShowFileDialog(request);
+  }
+  QString In(const QString& name) const { return dir.filePath(name); }
+
+  QTemporaryDir dir;
+  QtPlatform platform;
+  std::function<void(QFileDialog*)> inspect;  // runs while the dialog is up
+};
+
+TEST_F(QtPlatformDialog, OpeningReachesNamesWithoutADotAndSavingAddsTheSuffix) {
+  for (const char* name : {"nodotgame", "nodotgame.VORN", "other.VORN"}) {
+    QFile file(In(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  using K = FileDialogRequest::Kind;
+  EXPECT_EQ(Choose(K::Open, "nodotgame"), In("nodotgame").toStdString());
+  EXPECT_EQ(Choose(K::Open, "other"),
+            In("other.VORN").toStdString());  // only the suffixed one exists
+  EXPECT_EQ(Choose(K::Open, "missing"), In("missing").toStdString());  // the read then says why
+  EXPECT_EQ(Choose(K::Save, "nodotgame"), In("nodotgame.VORN").toStdString());
+  EXPECT_EQ(Choose(K::Save, "new"), In("new.VORN").toStdString());
+  EXPECT_EQ(Choose(K::Save, "new.sav"), In("new.sav").toStdString());
+}
+
+// Qt's own dialog (the only one without a desktop's) never reads a file to
+// pick its icon or type: the icons come from the kind of entry alone.
+TEST_F(QtPlatformDialog, NeverReadsFilesToDrawThem) {
+  QFile pdf(In("looks-like-a-document"));
+  ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+  pdf.write("%PDF-1.4\n");
+  pdf.close();
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(In("pipe")).constData(), 0644), 0);
+  bool inspected = false;
+  inspect = [&](QFileDialog* dialog) {
+    inspected = true;
+    EXPECT_FALSE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseCustomDirectoryIcons));
+    const QAbstractFileIconProvider* icons = dialog->iconProvider();
+    ASSERT_NE(icons, nullptr);
+    // Qt's own provider would read the first file and call it a PDF document.
+    for (auto [name, type] : {std::pair("looks-like-a-document", "File"), std::pair("pipe", "File"),
+                              std::pair("folder", "Folder"), std::pair("/", "Drive")}) {
+      EXPECT_EQ(icons->type(QFileInfo(QString(name).startsWith('/') ? name : In(name))), type);
+    }
+  };
+  EXPECT_EQ(Choose(FileDialogRequest::Kind::Open, "pipe"), In("pipe").toStdString());
+  EXPECT_TRUE(inspected);
 }
 
 }  // namespace

@@ -1,0 +1,239 @@
+#include "platform/regular_file.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include <QFile>
+#include <QString>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+namespace vorn {
+
+namespace {
+
+// Bytes asked of the system at a time, so a large limit is no large buffer up front.
+constexpr std::size_t kChunk = 64 * 1024;
+
+#ifdef _WIN32
+
+std::string SystemText(DWORD error) {
+  return std::system_category().message(static_cast<int>(error));
+}
+
+std::wstring NativeName(const std::string& path) {
+  return QString::fromStdString(path).toStdWString();
+}
+
+PathKind KindOfHandle(HANDLE h) {
+  // Consoles, pipes and printers are characters or pipes, not disk files.
+  if (GetFileType(h) != FILE_TYPE_DISK) return PathKind::Other;
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(h, &info)) return PathKind::Other;
+  return (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Directory
+                                                            : PathKind::Regular;
+}
+
+struct HandleCloser {
+  HANDLE h;
+  ~HandleCloser() { CloseHandle(h); }
+};
+
+#else
+
+std::string SystemText(int error) {
+  return std::generic_category().message(error);
+}
+
+QByteArray NativeName(const std::string& path) {
+  return QFile::encodeName(QString::fromStdString(path));
+}
+
+PathKind KindOfMode(mode_t mode) {
+  if (S_ISREG(mode)) return PathKind::Regular;
+  if (S_ISDIR(mode)) return PathKind::Directory;
+  return PathKind::Other;
+}
+
+struct FdCloser {
+  int fd;
+  ~FdCloser() { ::close(fd); }
+};
+
+#endif
+
+}  // namespace
+
+std::string NotRegularFileText(PathKind kind) {
+  if (kind == PathKind::Directory) return "Is a directory, not a file";
+  return "Not a regular file (a device, a pipe or a socket)";
+}
+
+#ifdef _WIN32
+
+PathKind KindOfPath(const std::string& path) {
+  // No access asked: only the kind is looked at. Folders need backup semantics to open.
+  HANDLE h = CreateFileW(NativeName(path).c_str(), 0,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return PathKind::Missing;
+  HandleCloser closer{h};
+  return KindOfHandle(h);
+}
+
+FileError ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                          std::uint64_t* fileSize) {
+  HANDLE h = CreateFileW(NativeName(path).c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return SystemText(GetLastError());
+  HandleCloser closer{h};
+  const PathKind kind = KindOfHandle(h);
+  if (kind != PathKind::Regular) return NotRegularFileText(kind);
+  LARGE_INTEGER size;
+  if (fileSize && GetFileSizeEx(h, &size)) *fileSize = static_cast<std::uint64_t>(size.QuadPart);
+  std::string out;
+  while (out.size() < maxBytes) {
+    const std::size_t at = out.size();
+    const DWORD want = static_cast<DWORD>(std::min(kChunk, maxBytes - at));
+    out.resize(at + want);
+    DWORD got = 0;
+    if (!ReadFile(h, out.data() + at, want, &got, nullptr)) return SystemText(GetLastError());
+    out.resize(at + got);
+    if (got == 0) break;
+  }
+  bytes = std::move(out);
+  return std::nullopt;
+}
+
+namespace descriptor {
+FileError WriteAll(int, const std::string&) {
+  return std::string("Not supported");
+}
+// QSaveFile writes in place only on POSIX systems.
+bool IsFileAt(int, const std::string&) {
+  return false;
+}
+FileError SyncToDisk(int) {
+  return std::nullopt;
+}
+bool PutBack(int, const std::string&, std::uint64_t) {
+  return false;
+}
+}  // namespace descriptor
+
+FileSizeSignalIgnored::FileSizeSignalIgnored() = default;
+FileSizeSignalIgnored::~FileSizeSignalIgnored() = default;
+
+#else
+
+PathKind KindOfPath(const std::string& path) {
+  struct stat st;
+  if (::stat(NativeName(path).constData(), &st) != 0) return PathKind::Missing;
+  return KindOfMode(st.st_mode);
+}
+
+FileError ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                          std::uint64_t* fileSize) {
+  const QByteArray name = NativeName(path);
+  // A first look, so that a device or a pipe is not even opened.
+  struct stat st;
+  if (::stat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    return NotRegularFileText(KindOfMode(st.st_mode));
+  }
+  // Without blocking, should the path have become a pipe since; then the
+  // open file itself is looked at.
+  const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return SystemText(errno);
+  FdCloser closer{fd};
+  if (::fstat(fd, &st) != 0) return SystemText(errno);
+  if (!S_ISREG(st.st_mode)) return NotRegularFileText(KindOfMode(st.st_mode));
+  if (fileSize) *fileSize = static_cast<std::uint64_t>(st.st_size);
+  std::string out;
+  while (out.size() < maxBytes) {
+    const std::size_t at = out.size();
+    const std::size_t want = std::min(kChunk, maxBytes - at);
+    out.resize(at + want);
+    const ssize_t got = ::read(fd, out.data() + at, want);
+    if (got < 0) {
+      out.resize(at);
+      if (errno == EINTR) continue;
+      return SystemText(errno);
+    }
+    out.resize(at + static_cast<std::size_t>(got));
+    if (got == 0) break;
+  }
+  bytes = std::move(out);
+  return std::nullopt;
+}
+
+namespace descriptor {
+
+FileError WriteAll(int handle, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(handle, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return SystemText(errno);
+    if (n == 0) return SystemText(EIO);
+    done += static_cast<std::size_t>(n);
+  }
+  return std::nullopt;
+}
+
+bool IsFileAt(int handle, const std::string& path) {
+  struct stat open {};
+  struct stat named {};
+  return handle >= 0 && ::fstat(handle, &open) == 0 &&
+         ::stat(NativeName(path).constData(), &named) == 0 && open.st_dev == named.st_dev &&
+         open.st_ino == named.st_ino;
+}
+
+FileError SyncToDisk(int handle) {
+  if (::fsync(handle) == 0 || errno == EINVAL || errno == EROFS || errno == ENOTSUP) {
+    return std::nullopt;
+  }
+  return SystemText(errno);
+}
+
+bool PutBack(int handle, const std::string& oldBytes, std::uint64_t oldSize) {
+  std::size_t done = 0;
+  while (done < oldBytes.size()) {
+    const ssize_t n =
+        ::pwrite(handle, oldBytes.data() + done, oldBytes.size() - done, static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  // Only what was kept can come back: no zeros stand in for a lost end.
+  if (::ftruncate(handle, static_cast<off_t>(oldBytes.size())) != 0) return false;
+  return ::fsync(handle) == 0 && oldBytes.size() == oldSize;
+}
+
+}  // namespace descriptor
+
+FileSizeSignalIgnored::FileSizeSignalIgnored() {
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  saved_ = ::sigaction(SIGXFSZ, &ignore, &previous_) == 0;
+}
+
+FileSizeSignalIgnored::~FileSizeSignalIgnored() {
+  if (saved_) ::sigaction(SIGXFSZ, &previous_, nullptr);
+}
+
+#endif
+
+}  // namespace vorn
