@@ -42,9 +42,33 @@ void ImageElement::SetHandCursor(bool hand) {
   }
 }
 
+void ImageElement::SetWindowOutline(const QPainterPath& outline) {
+  windowOutline_ = outline;
+  update();
+}
+
 void ImageElement::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawPixmap(0, 0, SvgPicture(resource_, size(), devicePixelRatioF()));
+  const qreal scale = devicePixelRatioF();
+  const QPixmap& picture = SvgPicture(resource_, size(), scale);
+  const QPainterPath outline = windowOutline_.translated(-mapTo(window(), QPoint(0, 0)));
+  if (windowOutline_.isEmpty() || outline.contains(QRectF(rect()))) {
+    painter.drawPixmap(0, 0, picture);
+    return;
+  }
+  // A picture across the outline: only its part inside, with a soft edge.
+  QPixmap cut(picture.size());
+  cut.fill(Qt::transparent);
+  QPainter cutter(&cut);
+  cutter.setRenderHint(QPainter::Antialiasing);
+  cutter.fillPath(QTransform::fromScale(scale, scale).map(outline), Qt::black);
+  cutter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+  QPixmap devicePicture = picture;
+  devicePicture.setDevicePixelRatio(1);
+  cutter.drawPixmap(0, 0, devicePicture);
+  cutter.end();
+  cut.setDevicePixelRatio(scale);
+  painter.drawPixmap(0, 0, cut);
 }
 
 void ImageElement::mousePressEvent(QMouseEvent* event) {

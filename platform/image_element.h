@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include <QPainterPath>
 #include <QWidget>
 
 namespace vorn {
@@ -20,6 +21,10 @@ class ImageElement : public QWidget {
 
   void SetMouseHandler(MouseHandler handler) { handler_ = std::move(handler); }
   void SetHandCursor(bool hand);
+  // Where the window is transparent around a softened outline (given in the
+  // window's coordinates), the picture is cut along it with the same soft
+  // edge; an empty outline draws the whole picture.
+  void SetWindowOutline(const QPainterPath& outline);
   bool HasHandCursor() const { return hand_; }
   const QString& Resource() const { return resource_; }
 
@@ -33,6 +38,7 @@ class ImageElement : public QWidget {
  private:
   QString resource_;
   MouseHandler handler_;
+  QPainterPath windowOutline_;
   bool hand_ = false;
 };
 

@@ -163,9 +163,12 @@ MsgAnswer QtPlatform::MsgBox(const std::string& prompt, MsgButtons buttons, MsgI
 
 void QtPlatform::DoEvents() {
   BringViewUpToDate();
-  // Repaints and timers only: a further press or key is handled after the
-  // current event, never in the middle of it.
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  // Paints what changed, at once, and nothing else. Further input stays in
+  // the window system's queue, where the event loop takes it as soon as the
+  // current event ends: it is never handled in the middle of another event,
+  // and never held back until some later event wakes the loop, as it would
+  // be when skipped by a nested processEvents().
+  if (host_) QCoreApplication::sendPostedEvents(host_->window(), QEvent::UpdateRequest);
 }
 
 std::chrono::steady_clock::time_point QtPlatform::Now() {

@@ -1,8 +1,10 @@
 #include "platform/svg_pictures.h"
 
+#include <cmath>
 #include <map>
 #include <tuple>
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -33,8 +35,14 @@ QPixmap SvgPicture(const QString& resource, QSize logicalSize, qreal devicePixel
 }
 
 QCursor HandCursor(qreal devicePixelRatio) {
-  return QCursor(SvgPicture(":/assets/hand.svg", QSize(32, 32), devicePixelRatio), kHandHotX,
-                 kHandHotY);
+  QPixmap hand = SvgPicture(":/assets/hand.svg", QSize(32, 32), devicePixelRatio);
+  if (QGuiApplication::platformName() != "xcb") return QCursor(hand, kHandHotX, kHandHotY);
+  // An X11 cursor is an image in device pixels, and Qt passes the hot spot
+  // on unscaled: give both in device pixels, so the fingertip points at
+  // every screen scale.
+  hand.setDevicePixelRatio(1);
+  return QCursor(hand, static_cast<int>(std::lround(kHandHotX * devicePixelRatio)),
+                 static_cast<int>(std::lround(kHandHotY * devicePixelRatio)));
 }
 
 }  // namespace vorn

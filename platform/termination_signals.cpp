@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -28,6 +29,10 @@ void WakeEventLoop(int) {
 
 void OnTerminationRequest(std::function<void()> onTerminate) {
   if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+  // Programs the game starts must not inherit the pair, and a burst of
+  // signals must never block the handler.
+  for (const int fd : signalPipe) ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+  ::fcntl(signalPipe[1], F_SETFL, ::fcntl(signalPipe[1], F_GETFL) | O_NONBLOCK);
   auto* notifier =
       new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
   QObject::connect(notifier, &QSocketNotifier::activated, notifier,

@@ -1,11 +1,14 @@
 #include "ui/board_picture.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "board/board_geometry.h"
 #include "platform/svg_pictures.h"
+#include "platform/window_region.h"
 
 namespace vorn {
 
@@ -29,38 +32,94 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
               static_cast<int>(kPicture1Height / kTwipsPerPixel));
 }
 
-void BoardPicture::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  painter.setClipRegion(event->region());
-  painter.fillRect(rect(), Qt::white);
-  painter.drawPixmap(
-      0, 0,
-      SvgPicture(":/assets/board.svg", QSize(kBackgroundWidthPixels, kBackgroundHeightPixels),
-                 devicePixelRatioF()));
+void BoardPicture::SetSmoothEdges(bool smooth) {
+  if (smooth == smooth_) return;
+  smooth_ = smooth;
+  // Over a transparent window the corners outside the triangle are not painted.
+  setAttribute(Qt::WA_OpaquePaintEvent, !smooth);
+  update();
+}
+
+const QPixmap& BoardPicture::Background() {
+  const qreal scale = devicePixelRatioF();
+  const QSize pixels = size() * scale;
+  if (background_.size() == pixels && background_.devicePixelRatio() == scale &&
+      backgroundSmooth_ == smooth_) {
+    return background_;
+  }
+  backgroundSmooth_ = smooth_;
+  QPixmap wood(size() * scale);
+  wood.setDevicePixelRatio(scale);
+  wood.fill(Qt::white);
+  QPainter painter(&wood);
+  painter.drawPixmap(0, 0,
+                     SvgPicture(":/assets/board.svg",
+                                QSize(kBackgroundWidthPixels, kBackgroundHeightPixels), scale));
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(
       QPen(palette().color(QPalette::WindowText), kLineWidthPixels, Qt::SolidLine, Qt::FlatCap));
   DrawLine(painter, kLine1);
   DrawLine(painter, kLine3);
+  painter.end();
+  if (!smooth_) {
+    background_ = wood;
+    return background_;
+  }
+  // The triangle filled with the wood, antialiased, in device pixels.
+  wood.setDevicePixelRatio(1);
+  QPixmap triangle(pixels);
+  triangle.fill(Qt::transparent);
+  QPainterPath outline;
+  outline.addPolygon(
+      QTransform::fromScale(scale, scale).map(QPolygonF(TrianglePolygon(window()->size()))));
+  outline.closeSubpath();
+  painter.begin(&triangle);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillPath(outline, QBrush(wood));
+  painter.end();
+  triangle.setDevicePixelRatio(scale);
+  background_ = triangle;
+  return background_;
+}
+
+void BoardPicture::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.setClipRegion(event->region());
+  painter.drawPixmap(0, 0, Background());
 }
 
 void BoardPicture::mousePressEvent(QMouseEvent* event) {
   if (onMouseDown) onMouseDown(event->button(), event->globalPosition());
 }
 
-void BoardPicture::BeginManualMove(QPointF globalPos) {
-  manualMove_ = true;
+void BoardPicture::ArmWindowMove(QPointF globalPos) {
+  moveArmed_ = true;
+  manualMove_ = false;
   moveOrigin_ = globalPos;
   windowOrigin_ = window()->pos();
 }
 
 void BoardPicture::mouseMoveEvent(QMouseEvent* event) {
-  if (!manualMove_ || !(event->buttons() & Qt::LeftButton)) return;
-  window()->move(windowOrigin_ + (event->globalPosition() - moveOrigin_).toPoint());
+  if (!(event->buttons() & Qt::LeftButton)) {
+    moveArmed_ = manualMove_ = false;
+    return;
+  }
+  if (moveArmed_) {
+    const QPointF travelled = event->globalPosition() - moveOrigin_;
+    if (travelled.manhattanLength() < QApplication::startDragDistance()) return;
+    moveArmed_ = false;
+    // The window system's own move ends with the button; only where there is
+    // none does the window follow the pointer itself.
+    if (StartSystemMove(window())) return;
+    manualMove_ = true;
+  }
+  if (manualMove_) {
+    window()->move(windowOrigin_ + (event->globalPosition() - moveOrigin_).toPoint());
+  }
 }
 
 void BoardPicture::mouseReleaseEvent(QMouseEvent*) {
-  manualMove_ = false;
+  moveArmed_ = manualMove_ = false;
 }
 
 void BoardPicture::keyPressEvent(QKeyEvent* event) {

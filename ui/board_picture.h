@@ -15,8 +15,18 @@ class BoardPicture : public QWidget {
   std::function<void(Qt::MouseButton, QPointF globalPos)> onMouseDown;
   std::function<void(int key)> onKeyDown;
 
-  // Moves the window with the mouse when the window system cannot.
-  void BeginManualMove(QPointF globalPos);
+  // A left press on the background: the window follows the mouse once the
+  // pointer has moved the platform's drag distance with the button held. A
+  // click without movement never starts a move, so no move can outlive the
+  // button.
+  void ArmWindowMove(QPointF globalPos);
+  bool WindowMoveArmed() const { return moveArmed_; }
+
+  // With smooth edges the board is drawn as a triangle with softened edges
+  // over a transparent window; without, it fills its rectangle and the
+  // window's mask cuts it.
+  void SetSmoothEdges(bool smooth);
+  bool SmoothEdges() const { return smooth_; }
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -26,6 +36,13 @@ class BoardPicture : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // The wood and its border lines, drawn once per size, scale and edge kind.
+  const QPixmap& Background();
+
+  bool smooth_ = false;
+  QPixmap background_;
+  bool backgroundSmooth_ = false;
+  bool moveArmed_ = false;
   bool manualMove_ = false;
   QPointF moveOrigin_;
   QPoint windowOrigin_;

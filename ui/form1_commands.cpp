@@ -1,6 +1,7 @@
 // The pop-up menu's commands and the closing of the main window.
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QThread>
 
 #include "board/board_layout.h"
 #include "persistence/saved_game.h"
@@ -13,10 +14,14 @@
 namespace vorn {
 
 void Form1Window::ConnectCommands() {
-  // Every command first ends a carry, then acts, then shows what changed.
+  // Every command first ends a carry, then acts, then shows what changed. A
+  // hint's rings belong to the board they were shown on.
   auto command = [this](QAction* action, void (Form1Window::*handler)()) {
-    connect(action, &QAction::triggered, this, [this, handler] {
+    connect(action, &QAction::triggered, this, [this, action, handler] {
       PutCarriedBallBack();
+      if (action == menu_.mnuUndo || action == menu_.mnuRestore || action == menu_.mnuReset) {
+        ClearHintMarks();
+      }
       (this->*handler)();
       SyncView();
     });
@@ -33,6 +38,7 @@ void Form1Window::ConnectCommands() {
   for (QAction* level : {menu_.mnuLevel1, menu_.mnuLevel2, menu_.mnuLevel3}) {
     connect(level, &QAction::triggered, this, [this, n] {
       PutCarriedBallBack();
+      ClearHintMarks();
       mnuLevel_Click(n);
       SyncView();
     });
@@ -92,8 +98,23 @@ void Form1Window::CloseFor(UnloadMode mode) {
   unloadMode_ = UnloadMode::UserClose;
 }
 
+void Form1Window::CommitData() {
+  sessionEnding_ = true;
+  WriteStoredLevel(platform_, f_.GameLevel);
+}
+
+void Form1Window::Terminate() {
+  PutCarriedBallBack();
+  Form_Unload();
+  if (frmInst_) frmInst_->close();
+  hide();
+  // A close would be refused while another one waits on the exit question,
+  // and every modal dialog runs an event loop of its own: exit ends them all.
+  if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
+
 void Form1Window::Form_QueryUnload(bool& cancel, UnloadMode mode) {
-  if (mode == UnloadMode::SessionEnd || f_.NewGame) return;
+  if (mode == UnloadMode::SessionEnd || sessionEnding_ || f_.NewGame) return;
   if (platform_.MsgBox("Are you sure you want to exit", MsgButtons::YesNo, MsgIcon::Question,
                        "VORN Exit") == MsgAnswer::No) {
     cancel = true;

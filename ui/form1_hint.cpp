@@ -24,6 +24,7 @@ void Form1Window::mnuHint_Click() {
 void Form1Window::HintAnswered(const Solver::Answer& answer) {
   StopHintSearch();
   if (answer.winnable && answer.hint) {
+    hintMarkedBoard_ = OccupiedHoles(f_);
     hintFrom_->ShowAround(image2_[answer.hint->from]->geometry());
     hintTo_->ShowAround(image2_[answer.hint->to]->geometry());
     return;

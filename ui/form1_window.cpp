@@ -12,6 +12,8 @@
 #include "board/move_rules.h"
 #include "persistence/stored_level.h"
 #include "persistence/undo_play.h"
+#include "platform/secondary_windows.h"
+#include "platform/task_bar.h"
 #include "platform/window_region.h"
 #include "play/ball_drag.h"
 #include "ui/frm_inst.h"
@@ -24,6 +26,8 @@ namespace {
 // Ball designs by ball index: several balls share a design.
 constexpr int kBallDesign[kElementCount] = {1, 5, 2, 1, 3, 4, 6, 7, 8, 1, 9, 5, 4, 3,
                                             1, 2, 1, 9, 1, 8, 6, 5, 9, 1, 8, 6, 5, 3};
+
+constexpr int kCompositingCheckMs = 1500;
 
 int ToPixel(float twips) {
   const double pixels = std::nearbyint(double{twips} / kTwipsPerPixel);
@@ -43,8 +47,13 @@ QSize ElementSize(float width, float height) {
 Form1Window::Form1Window(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool), platform_(platform) {
   setObjectName("Form1");
+  KeepOffTaskBar(this);
+  KeepSecondaryWindowsOver(this);
   setWindowTitle(QString());
   setFixedSize(kClientWidthPixels, kClientHeightPixels);
+  // Lets the triangle have smooth edges on a compositing desktop; elsewhere
+  // the mask cuts the window and nothing transparent is ever shown.
+  setAttribute(Qt::WA_TranslucentBackground);
 
   picture1_ = new BoardPicture(this);
   picture1_->onMouseDown = [this](Qt::MouseButton b, QPointF p) { Picture1_MouseDown(b, p); };
@@ -69,6 +78,13 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
     QApplication::setOverrideCursor(Qt::BusyCursor);
     busyCursor_ = true;
   });
+  // A compositing manager may start or stop on X11 while the game runs.
+  if (QGuiApplication::platformName() == "xcb") {
+    connect(&compositingWatch_, &QTimer::timeout, this, [this] {
+      if (DesktopComposites() != picture1_->SmoothEdges()) ShapeToTriangle();
+    });
+    compositingWatch_.start(kCompositingCheckMs);
+  }
   menu_ = CreatePopUpMenu(this);
   ConnectCommands();
   picture1_->setFocus();
@@ -82,7 +98,7 @@ Form1Window::~Form1Window() {
 
 void Form1Window::Form_Load() {
   f_.GameLevel = ReadStoredLevel(platform_);
-  CutToTriangle(this);
+  ShapeToTriangle();
   SetBalls(f_);
   f_.NewGame = true;
   f_.Menu.mnuRestore.Visible = true;
@@ -93,6 +109,19 @@ void Form1Window::Form_Load() {
   CheckLevelItem(f_);
   CheckBlk(f_, platform_);
   SyncView();
+}
+
+void Form1Window::ShapeToTriangle() {
+  const bool smooth = DesktopComposites();
+  CutToTriangle(this, smooth);
+  picture1_->SetSmoothEdges(smooth);
+  QPainterPath outline;
+  if (smooth) {
+    outline.addPolygon(QPolygonF(TrianglePolygon(size())));
+    outline.closeSubpath();
+  }
+  for (ImageElement* element : image1_) element->SetWindowOutline(outline);
+  for (ImageElement* element : image2_) element->SetWindowOutline(outline);
 }
 
 void Form1Window::SyncView() {
@@ -114,10 +143,15 @@ void Form1Window::SyncView() {
     if (element->isVisibleTo(picture1_) != ball.Visible) element->setVisible(ball.Visible);
     element->SetHandCursor(ball.MouseIcon && ball.MousePointer == PointerKind::Custom);
   }
-  // A hint answers for the board it was asked on, and waits for no carry.
+  // A hint answers for the board it was asked on, and waits for no carry;
+  // its rings go with that board.
   if (hintSearch_.Running() &&
       (OccupiedHoles(f_) != hintSearch_.Position() || f_.LabelCount != hintHoleCount_)) {
     StopHintSearch();
+  }
+  if (!hintFrom_->isHidden() &&
+      (OccupiedHoles(f_) != hintMarkedBoard_ || f_.LabelCount != hintHoleCount_)) {
+    ClearHintMarks();
   }
   f_.Menu.mnuHint.Enabled = f_.MoveCount > 0 && !f_.Dragging;
   MirrorMenu(f_.Menu, menu_);
@@ -168,7 +202,7 @@ void Form1Window::changeEvent(QEvent* event) {
 void Form1Window::Picture1_MouseDown(Qt::MouseButton button, QPointF globalPos) {
   ClearHintMarks();
   if (button == Qt::LeftButton) {
-    if (!StartSystemMove(this)) picture1_->BeginManualMove(globalPos);
+    picture1_->ArmWindowMove(globalPos);
     return;
   }
   ShowPopUpMenu(globalPos.toPoint());
@@ -187,6 +221,7 @@ void Form1Window::Picture1_KeyDown(int key) {
       break;
     case Qt::Key_F8:
       PutCarriedBallBack();
+      ClearHintMarks();
       if (f_.Menu.mnuUndo.Enabled) UndoPlay(f_, platform_);
       break;
     case Qt::Key_F3:
@@ -195,6 +230,7 @@ void Form1Window::Picture1_KeyDown(int key) {
       break;
     case Qt::Key_F2:
       PutCarriedBallBack();
+      ClearHintMarks();
       if (platform_.MsgBox("Are you sure you want to reset this game", MsgButtons::YesNo,
                            MsgIcon::None, "Reset VORN") == MsgAnswer::Yes) {
         ResetGame(f_, platform_);

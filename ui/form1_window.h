@@ -49,6 +49,12 @@ class Form1Window : public QWidget {
 
   // Closes the window for a reason other than the player's own request.
   void CloseFor(UnloadMode mode);
+  // The desktop session is ending: the level is stored now, and a close that
+  // follows asks nothing. The session manager, not the game, ends the process.
+  void CommitData();
+  // A request to end the process: the game closes at once, whatever question
+  // or dialog is open, without asking, with the level stored.
+  void Terminate();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -56,6 +62,8 @@ class Form1Window : public QWidget {
 
  private:
   void Form_Load();
+  // Cuts the window to its triangle, with smooth edges where the desktop composites.
+  void ShapeToTriangle();
   void Form_QueryUnload(bool& cancel, UnloadMode mode);
   void Form_Unload();
   void Picture1_MouseDown(Qt::MouseButton button, QPointF globalPos);
@@ -90,12 +98,15 @@ class Form1Window : public QWidget {
   UnloadMode unloadMode_ = UnloadMode::UserClose;
   QPointer<FrmInst> frmInst_;
   bool unloaded_ = false;
+  bool sessionEnding_ = false;
 
   HintSearch hintSearch_;
   int hintHoleCount_ = 0;
   HintMark* hintFrom_ = nullptr;
   HintMark* hintTo_ = nullptr;
+  std::uint32_t hintMarkedBoard_ = 0;  // the balls in play when the rings were shown
   QTimer busyTimer_;
+  QTimer compositingWatch_;
   bool busyCursor_ = false;
 };
 

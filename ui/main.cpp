@@ -15,10 +15,9 @@ int main(int argc, char* argv[]) {
 
   // A logout, a shutdown or a request to terminate closes without a question,
   // and the level is still stored.
-  auto endOfSession = [&window] { window.CloseFor(vorn::UnloadMode::SessionEnd); };
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                   [endOfSession](QSessionManager&) { endOfSession(); });
-  vorn::OnTerminationRequest(endOfSession);
+                   [&window](QSessionManager&) { window.CommitData(); });
+  vorn::OnTerminationRequest([&window] { window.Terminate(); });
 
   window.setWindowIcon(QIcon(":/assets/icon.svg"));
   const QRect screen = window.screen()->availableGeometry();

@@ -318,6 +318,50 @@ TEST_F(WindowTest, ExitAfterAJumpAsksFirstButTheEndOfTheSessionDoesNot) {
             "VORN Exit: Are you sure you want to exit [YesNo Question]\n");
 }
 
+TEST_F(WindowTest, TheEndOfTheSessionStoresTheLevelAndATerminationClosesAtOnce) {
+  Drag(3, 0);
+  w().CommitData();  // the session manager may still cancel: the game stays
+  EXPECT_TRUE(w().isVisible());
+  EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "0");
+  menu().mnuExit->trigger();
+  EXPECT_FALSE(w().isVisible());
+
+  platform.settings.clear();
+  window_ = std::make_unique<Form1Window>(platform);
+  window_->show();
+  Drag(3, 0);
+  menu().mnuInst->trigger();
+  w().Terminate();
+  EXPECT_TRUE(!w().isVisible() && !w().Instructions()->isVisible());
+  EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "0");
+  EXPECT_EQ(Boxes(), "");
+}
+
+TEST_F(WindowTest, AClickOnTheWoodNeverMovesTheWindowADragDoes) {
+  QWidget* board = w().Picture1();
+  const QPointF wood = QPointF(Centre(3) + Centre(4)) / 2;
+  auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, board->mapToGlobal(at),
+                      type == kMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(board, &event);
+  };
+  const QPoint start = w().pos();
+  send(kPress, wood, Qt::LeftButton);
+  send(kRelease, wood, Qt::NoButton);
+  send(kMove, wood + QPointF(40, 0), Qt::NoButton);
+  EXPECT_EQ(w().pos(), start);
+  EXPECT_FALSE(w().Picture1()->WindowMoveArmed());
+
+  send(kPress, wood, Qt::LeftButton);
+  send(kMove, wood + QPointF(2, 0), Qt::LeftButton);  // within the drag distance
+  EXPECT_EQ(w().pos(), start);
+  send(kMove, wood + QPointF(30, 0), Qt::LeftButton);
+  EXPECT_EQ(w().pos(), start + QPoint(30, 0));
+  send(kRelease, wood + QPointF(30, 0), Qt::NoButton);
+  send(kMove, wood + QPointF(60, 0), Qt::NoButton);
+  EXPECT_EQ(w().pos(), start + QPoint(30, 0));
+}
+
 TEST_F(WindowTest, InstructionsOpenOneWindowWithTheRules) {
   menu().mnuInst->trigger();
   QPointer<FrmInst> inst = w().Instructions();
@@ -382,6 +426,20 @@ TEST_F(WindowTest, TheHintMarksAJumpOnAWinningLineOrSaysThereIsNoneAndNeedsAJump
   Drag(5, 3);  // a jump cancels the search under way
   QTest::qWait(50);
   EXPECT_TRUE(!w().HintSearching() && Marks() == ">>" && w().State().PlayCount == 2);
+
+  // Rings never outlive their board: an undo, a reset or a level takes them away.
+  platform.answers = {MsgAnswer::Yes};
+  const std::vector<std::function<void()>> changes = {
+      [&] { Key(Qt::Key_F8); }, [&] { Key(Qt::Key_F2); }, [&] { menu().mnuReset->trigger(); },
+      [&] { menu().mnuLevel2->trigger(); }};
+  for (const auto& change : changes) {
+    Key(Qt::Key_F3);
+    ASSERT_TRUE(Answered());
+    ASSERT_NE(Marks(), ">>");
+    change();
+    EXPECT_EQ(Marks(), ">>");
+  }
+  platform.msgBoxes.clear();
 
   // Ball 0 can jump ball 1, but two balls far apart are left whatever happens;
   // then no jump is left at all.
