@@ -5,12 +5,14 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -19,6 +21,7 @@
 #include "board/end_of_game.h"
 #include "board/move_rules.h"
 #include "platform/scripted_platform.h"
+#include "platform/window_region.h"
 #include "support/boards.h"
 #include "ui/form1_window.h"
 #include "ui/frm_about.h"
@@ -360,6 +363,42 @@ TEST_F(WindowTest, AClickOnTheWoodNeverMovesTheWindowADragDoes) {
   send(kRelease, wood + QPointF(30, 0), Qt::NoButton);
   send(kMove, wood + QPointF(60, 0), Qt::NoButton);
   EXPECT_EQ(w().pos(), start + QPoint(30, 0));
+}
+
+TEST_F(WindowTest, SmoothEdgesLeaveAllButTheTriangleTransparentWithSoftenedEdges) {
+  auto paint = [&](QWidget* widget) {
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget->render(&image, {}, {}, QWidget::RenderFlags());
+    return image;
+  };
+  auto alphas = [](const QImage& image, int y) {  // outside, edge, inside
+    std::set<int> seen;
+    for (int x = 0; x < image.width() / 2; ++x) seen.insert(qAlpha(image.pixel(x, y)));
+    return seen;
+  };
+  BoardPicture* board = w().Picture1();
+  EXPECT_EQ(alphas(paint(board), 100), std::set<int>{255});  // the mask cuts it
+  board->SetSmoothEdges(true);
+  const QImage smooth = paint(board);
+  const std::set<int> row = alphas(smooth, 100);
+  EXPECT_TRUE(row.count(0) && row.count(255) && row.size() > 2);
+  EXPECT_EQ(qAlpha(smooth.pixel(2, 2)), 0);
+  // A ball across the edge (the right end of the bottom row) is cut along it too.
+  auto shown = [](const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) count += qAlpha(image.pixel(x, y)) > 0;
+    }
+    return count;
+  };
+  QPainterPath outline;
+  outline.addPolygon(QPolygonF(TrianglePolygon(w().size())));
+  for (auto [ball, acrossTheEdge] : {std::pair(14, true), std::pair(4, false)}) {
+    const int whole = shown(paint(w().Ball(ball)));
+    w().Ball(ball)->SetWindowOutline(outline);
+    EXPECT_EQ(shown(paint(w().Ball(ball))) < whole, acrossTheEdge) << ball;
+  }
 }
 
 TEST_F(WindowTest, InstructionsOpenOneWindowWithTheRules) {
