@@ -1,8 +1,10 @@
 #include "platform/secondary_windows.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QTimer>
 
 #include "platform/task_bar.h"
 
@@ -43,19 +45,36 @@ std::optional<QPoint> PositionOnScreen(QWidget* window) {
 }
 #endif
 
-// Sees every window about to be shown, before Qt places it.
+constexpr int kRefocusDelayMs = 100;
+
+// Sees every window about to be shown, before Qt places it, and every one
+// that closes.
 class SecondaryWindowKeeper : public QObject {
  public:
   explicit SecondaryWindowKeeper(QWidget* board) : QObject(board), board_(board) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::Show || !watched->isWidgetType() || !board_) return false;
-    auto* shown = static_cast<QWidget*>(watched);
-    if (shown->isWindow() && shown != board_ && shown->parentWidget() &&
-        shown->parentWidget()->window() == board_) {
+    const bool shows = event->type() == QEvent::Show, hides = event->type() == QEvent::Hide;
+    if ((!shows && !hides) || !watched->isWidgetType() || !board_) return false;
+    auto* window = static_cast<QWidget*>(watched);
+    if (!window->isWindow() || window == board_ || !window->parentWidget() ||
+        window->parentWidget()->window() != board_) {
+      return false;
+    }
+    if (shows) {
       SyncWindowPosition(board_);
-      SetSkipTaskBarStates(shown);
+      SetSkipTaskBarStates(window);
+    } else {
+      // Window managers pass the focus back to a window of the task bar;
+      // the board, which has no entry there, asks for it itself, once the
+      // window manager has seen the closed window go and left the focus
+      // nowhere.
+      QTimer::singleShot(kRefocusDelayMs, board_, [board = board_] {
+        if (board && board->isVisible() && !QApplication::activeWindow()) {
+          board->activateWindow();
+        }
+      });
     }
     return false;
   }

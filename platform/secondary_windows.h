@@ -14,6 +14,7 @@ void SyncWindowPosition(QWidget* window);
 // Every window that opens over the board (message boxes, file dialogs, About,
 // Instructions) opens centred on it, as Qt places them once it knows where
 // the board is, and like the board stays out of the task bar and the pager.
+// When one closes, the keyboard goes back to the board.
 void KeepSecondaryWindowsOver(QWidget* board);
 
 }  // namespace vorn

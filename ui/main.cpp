@@ -23,5 +23,8 @@ int main(int argc, char* argv[]) {
   const QRect screen = window.screen()->availableGeometry();
   window.move(screen.center() - window.rect().center());
   window.show();
+  // Window managers give a new window the keyboard by its task-bar entry,
+  // and the board has none: it asks for the keyboard itself once mapped.
+  window.activateWindow();
   return QApplication::exec();
 }

@@ -1,0 +1,259 @@
+# What a player sees on a real desktop (Xvfb, openbox, real X input).
+# Usage: bash checks.sh CHECK GAME     (CHECK: one of the check_* below)
+here=$(cd "$(dirname "$0")" && pwd)
+check=$1
+game=$2
+source "$here/desktop.sh"
+
+# A point of the wooden background inside the triangle, between holes 0, 1, 2.
+bg=(144 70)
+
+# _NET_WM_STATE of a window, once the window manager has had a moment.
+net_state() {
+  sleep 0.2
+  xprop -id "$1" _NET_WM_STATE
+}
+
+# Opens an item of the Help menu from the keyboard: F1, up to Help (above
+# Exit, the last item), into the submenu, then the item's letter.
+help_item() {
+  ensure_focus
+  open_menu
+  xd key Up Up Right
+  xd menus 2 3000 || fail "the Help submenu did not open"
+  xd key "$1"
+}
+
+open_menu() {
+  xd key F1
+  xd menus 1 3000 || fail "F1 did not open the menu"
+}
+
+# Whether window $1's centre lies on the board's rectangle; $2 names it.
+centred_on_board() {
+  local bx by bw bh x y w h
+  read -r bx by bw bh <<<"$(xd geom "$board")"
+  read -r x y w h <<<"$(xd geom "$1")"
+  local cx=$((x + w / 2)) cy=$((y + h / 2))
+  ((cx >= bx && cx < bx + bw && cy >= by && cy < by + bh)) && return 0
+  echo "$2 opened at ($x,$y) ${w}x${h}, centre ($cx,$cy), off the board at ($bx,$by) ${bw}x${bh}"
+  return 1
+}
+
+# Keys reach the game at once after the start, and again once a question
+# has been answered.
+check_keyboard_focus() {
+  start_desktop
+  env QT_QPA_PLATFORM=xcb "$game" >>"$tmp/game.log" 2>&1 &
+  game_pid=$!
+  board=$(await_window vorn 10000)
+  sleep 0.5
+  xd key F2
+  local win
+  win=$(xd find "Reset VORN" "$game_pid" 3000) ||
+    fail "F2 right after the start does not reach the game: the board has no keyboard focus ($(xprop -root _NET_ACTIVE_WINDOW))"
+  xd key Escape
+  xd gone "$win" 2000 || fail "Escape did not close the 'Reset VORN' question"
+  sleep 0.3
+  xd key F2
+  xd find "Reset VORN" "$game_pid" 3000 >/dev/null ||
+    fail "once the 'Reset VORN' question is answered, F2 no longer reaches the game: the keyboard focus did not return to the board ($(xprop -root _NET_ACTIVE_WINDOW))"
+}
+
+# A short click on the background starts nothing: the window stays put when
+# the pointer then moves, and keys still reach the game. A drag moves it.
+check_background_click() {
+  start_desktop
+  start_game
+  local x0 y0 x y hold win
+  read -r x0 y0 _ <<<"$(xd geom "$board")"
+  for hold in 0 0 10 25 50; do
+    xd click "$board" "${bg[@]}" 1 "$hold"
+    sleep 0.15
+    xd at 0 $((x0 + 150)) $((y0 + 120))
+    sleep 0.1
+    xd at 0 $((x0 + 40)) $((y0 + 170))
+    sleep 0.25
+    read -r x y _ <<<"$(xd geom "$board")"
+    [[ "$x $y" == "$x0 $y0" ]] ||
+      fail "after a $hold ms click on the background the window followed the pointer without a button held: ($x0,$y0) -> ($x,$y)"
+    xd key F2
+    win=$(xd find "Reset VORN" "$game_pid" 2000) ||
+      fail "after a $hold ms click on the background F2 no longer reaches the game (no 'Reset VORN' question)"
+    xd key Escape
+    xd gone "$win" 2000 || fail "Escape did not close the 'Reset VORN' question"
+  done
+  xd drag "$board" "${bg[@]}" $((bg[0] + 100)) $((bg[1] + 50)) 10 15
+  sleep 0.3
+  read -r x y _ <<<"$(xd geom "$board")"
+  # A drag threshold may hold the window back by a step.
+  ((x >= x0 + 85 && x <= x0 + 103 && y >= y0 + 35 && y <= y0 + 53)) ||
+    fail "dragging the background by (100,50) moved the window from ($x0,$y0) to ($x,$y)"
+}
+
+# The board and its helper windows stay out of the task bar and the pager.
+check_taskbar_pager() {
+  start_desktop panel
+  start_game
+  local problems=() state win name
+  for name in board "About VORN Game" "Game Instructions"; do
+    case $name in
+      board) win=$board ;;
+      About*) help_item a && win=$(await_window "$name") ;;
+      *) help_item i && win=$(await_window "$name") ;;
+    esac
+    state=$(net_state "$win")
+    for atom in _NET_WM_STATE_SKIP_TASKBAR _NET_WM_STATE_SKIP_PAGER; do
+      [[ $state == *"$atom"* ]] || problems+=("$name lacks $atom ($state)")
+    done
+    if [[ $name != board ]]; then
+      xd key Escape
+      xd gone "$win" 2000 || fail "Escape did not close $name"
+    fi
+  done
+  ((${#problems[@]} == 0)) || fail "$(printf '%s; ' "${problems[@]}")"
+}
+
+# Questions and windows open over the board, wherever the board is, from the
+# first moment of a start.
+check_dialogs_over_board() {
+  start_desktop
+  local problems=() start win
+  local places=("" "" "60 90" "" "880 620" "" "700 60" "90 700")
+  for start in "${!places[@]}"; do
+    start_game
+    if [[ -n ${places[start]} ]]; then
+      xd wmove "$board" ${places[start]} || fail "the window manager did not move the board"
+    fi
+    ensure_focus
+    xd key F2
+    win=$(await_window "Reset VORN")
+    centred_on_board "$win" "start $start: 'Reset VORN'" || problems+=(x)
+    xd key Escape
+    xd gone "$win" 2000 || fail "Escape did not close the 'Reset VORN' question"
+    help_item i
+    win=$(await_window "Game Instructions")
+    centred_on_board "$win" "start $start: 'Game Instructions'" || problems+=(x)
+    xd key Escape
+    xd gone "$win" 2000 || fail "Escape did not close the instructions"
+    # Six jumps that leave no move: the end-of-game question.
+    for j in "5 0" "11 5" "6 7" "9 8" "3 11" "0 3"; do jump $j; done
+    win=$(await_window VORN)
+    centred_on_board "$win" "start $start: end of game ('VORN')" || problems+=(x)
+    stop_game
+  done
+  ((${#problems[@]} == 0)) || fail "${#problems[@]} of $((3 * ${#places[@]})) windows opened away from the board"
+}
+
+# A whole game won by dragging balls ends with the win message.
+check_won_game() {
+  start_desktop
+  start_game
+  cp "$tmp/start.ppm" "$tmp/fresh.ppm"
+  local j=0 h ball='' win
+  for move in "5 0" "3 5" "0 3" "9 2" "6 1" "12 4" "11 3" "2 8" "1 6" "10 3" "3 11" "13 12" "14 11"; do
+    ((j++ == 0)) || ! xd find VORN "$game_pid" 0 >/dev/null || fail "the game ended before jump $j"
+    jump $move
+  done
+  win=$(xd find VORN "$game_pid" 5000) || fail "no end-of-game message after the 13th jump"
+  # Escape answers No: the board stays as the game ended.
+  xd key Escape
+  xd gone "$win" 2000 || fail "Escape did not answer the end-of-game message"
+  sleep 0.3
+  xd snap "$board" "$tmp/end.ppm"
+  # One ball left, in hole 11: every other hole looks like the empty apex hole.
+  for h in $(seq 0 14); do
+    if ! xd same-disc "$tmp/end.ppm" $(hole_xy $h) "$tmp/fresh.ppm" $(hole_xy 0) 11 >/dev/null; then
+      [[ -z $ball ]] || fail "more than one ball is left (holes $ball and $h) after the 'VORN' message"
+      ball=$h
+    fi
+  done
+  [[ $ball == 11 ]] || fail "the last ball is not in hole 11 (${ball:-none found})"
+}
+
+# A drag that is over before the game gets to draw: the next frame shows the
+# landed ball and the jumped ball gone, never a ball left between.
+check_quick_drag_burst() {
+  start_desktop
+  start_game
+  # VORN_BURST_TRIES sets another number of tries.
+  local tries=${VORN_BURST_TRIES:-200} frame_ms=50 stale=0 stuck=0 i diff
+  cp "$tmp/start.ppm" "$tmp/fresh.ppm"
+  jump 3 0
+  sleep 0.5
+  xd snap "$board" "$tmp/landed.ppm"
+  # The reference: ball 3 now in hole 0, holes 1 and 3 as empty as hole 0 was.
+  xd same-disc "$tmp/landed.ppm" $(hole_xy 0) "$tmp/fresh.ppm" $(hole_xy 3) 11 >/dev/null &&
+    xd same-disc "$tmp/landed.ppm" $(hole_xy 1) "$tmp/fresh.ppm" $(hole_xy 0) 11 >/dev/null &&
+    xd same-disc "$tmp/landed.ppm" $(hole_xy 3) "$tmp/fresh.ppm" $(hole_xy 0) 11 >/dev/null ||
+    fail "a slow drag from hole 3 to hole 0 did not show the jump"
+  local -a path
+  read -r -a path <<<"$(hole_xy 3) $(hole_xy 1) $(hole_xy 0)"
+  for i in $(seq "$tries"); do
+    xd key F8
+    xd settle "$board" "$tmp/fresh.ppm" 2000 >/dev/null || fail "F8 did not take the jump back (try $i)"
+    if ! diff=$(xd burst "$board" "${path[@]}" "$frame_ms" "$tmp/landed.ppm"); then
+      stale=$((stale + 1))
+      xd settle "$board" "$tmp/landed.ppm" 1000 >/dev/null || stuck=$((stuck + 1))
+      echo "try $i: $diff pixels differ from the landed board ${frame_ms} ms after the release"
+    fi
+  done
+  echo "stale screens: $stale of $tries tries ($stuck still stale after a further second)"
+  ((stale == 0)) || fail "$stale of $tries quick drags showed a stale board ${frame_ms} ms after the release ($stuck stayed stale)"
+}
+
+# A FIFO where the settings file belongs must not hold the game up.
+check_settings_fifo() {
+  start_desktop
+  mkdir -p "$XDG_CONFIG_HOME/vorn"
+  mkfifo "$XDG_CONFIG_HOME/vorn/vorn.conf"
+  env QT_QPA_PLATFORM=xcb "$game" >>"$tmp/game.log" 2>&1 &
+  game_pid=$!
+  xd find vorn "$game_pid" 5000 >/dev/null ||
+    fail "with a FIFO as the settings file no window appeared within 5 s$(kill -0 "$game_pid" 2>/dev/null && echo ' (the game is still running)')"
+}
+
+# A request to terminate while the exit question is open ends the game at
+# once, and the level is stored.
+check_terminate_during_exit_question() {
+  start_desktop
+  start_game
+  jump 3 0
+  open_menu
+  xd key Up Return
+  await_window "VORN Exit" >/dev/null
+  kill -TERM "$game_pid"
+  local ended=
+  for _ in $(seq 100); do
+    kill -0 "$game_pid" 2>/dev/null || { ended=1; break; }
+    sleep 0.02
+  done
+  [[ -n $ended ]] || fail "the game was still running 2 s after SIGTERM with the 'VORN Exit' question open"
+  wait "$game_pid" 2>/dev/null || true
+  game_pid=
+  grep -q '^GLevel=0' "$XDG_CONFIG_HOME/vorn/vorn.conf" 2>/dev/null ||
+    fail "the level was not stored ($XDG_CONFIG_HOME/vorn/vorn.conf: $(cat "$XDG_CONFIG_HOME/vorn/vorn.conf" 2>&1))"
+}
+
+# The hand over a movable ball points with its fingertip, at any scale.
+check_hand_hot_spot() {
+  start_desktop
+  local scale size hot problems=()
+  for scale in 1 2; do
+    start_game QT_SCALE_FACTOR=$scale
+    xd at "$board" $(hole_xy 3 "$scale")
+    sleep 0.3
+    read -r -a hot <<<"$(xd cursor)" || fail "cannot read the pointer's picture (XFixes)"
+    size=$((32 * scale))
+    ((hot[0] == size && hot[1] == size)) ||
+      problems+=("at scale $scale the hand is ${hot[0]}x${hot[1]}, not ${size}x${size}")
+    ((hot[2] >= 11 * scale && hot[2] <= 13 * scale && hot[3] >= 1 * scale && hot[3] <= 3 * scale)) ||
+      problems+=("at scale $scale the hot spot is (${hot[2]},${hot[3]}), not on the fingertip ($((12 * scale)),$((2 * scale)))")
+    stop_game
+  done
+  ((${#problems[@]} == 0)) || fail "$(printf '%s; ' "${problems[@]}")"
+}
+
+declare -F "check_$check" >/dev/null || { echo "no check '$check'" >&2; exit 2; }
+"check_$check"
+echo "PASS: $check"

@@ -1,0 +1,137 @@
+# Sourced by the desktop checks: a private X display with a real window
+# manager, the game started on it, and the X driver (xdrive.c).
+# Expects $game (the built game) and $here (this folder).
+set -euo pipefail
+export LC_ALL=C
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [[ -s ${tmp:-}/game.log ]]; then
+    echo "-- the game's output, last lines:" >&2
+    tail -n 20 "$tmp/game.log" >&2
+  fi
+  exit 1
+}
+skip() {
+  echo "SKIP: $*"
+  exit 77
+}
+for tool in Xvfb openbox cc xprop; do
+  command -v "$tool" >/dev/null || skip "$tool is missing (bash tools/deps test installs it)"
+done
+[[ -x $game ]] || fail "no game at $game"
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/vorn-desktop.XXXXXX")
+bg_pids=()
+game_pid=
+cleanup() {
+  local pid
+  for pid in $game_pid "${bg_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in $game_pid "${bg_pids[@]}"; do
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
+    kill -KILL "$pid" 2>/dev/null || true
+  done
+  wait 2>/dev/null || true
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT HUP
+
+cc -O2 -std=c11 -Wall -Wextra -o "$tmp/xdrive" "$here/xdrive.c" -lX11 -lXtst -lXfixes 2>"$tmp/cc.log" ||
+  skip "cannot build the X driver (needs libx11-dev, libxtst-dev, libxfixes-dev): $(cat "$tmp/cc.log")"
+xd() { "$tmp/xdrive" "$@"; }
+
+# A display of its own with openbox (and a task bar when asked), so that
+# checks run side by side. The settings of the game and of openbox are private.
+start_desktop() {
+  local with_panel=${1:-}
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" \
+    2>"$tmp/xvfb.log" &
+  bg_pids+=($!)
+  for _ in $(seq 200); do
+    [[ -s $tmp/display ]] && break
+    kill -0 "${bg_pids[-1]}" 2>/dev/null || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
+    sleep 0.025
+  done
+  [[ -s $tmp/display ]] || fail "Xvfb gave no display number"
+  DISPLAY=:$(head -n 1 "$tmp/display")
+  export DISPLAY
+  export XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data XDG_STATE_HOME=$tmp/state
+  export XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime HOME=$tmp/home
+  mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR" "$HOME"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER QT_SCALE_FACTOR
+  # Openbox runs its startup command once it is running; a window mapped
+  # before that is not given the focus.
+  openbox --sm-disable --startup "touch $tmp/openbox.ready" >"$tmp/openbox.log" 2>&1 &
+  bg_pids+=($!)
+  for _ in $(seq 400); do
+    [[ -e $tmp/openbox.ready ]] && break
+    kill -0 "${bg_pids[-1]}" 2>/dev/null || fail "openbox did not start: $(cat "$tmp/openbox.log")"
+    sleep 0.025
+  done
+  [[ -e $tmp/openbox.ready ]] || fail "openbox did not finish starting within 10 s"
+  if [[ $with_panel == panel ]]; then
+    command -v tint2 >/dev/null || skip "tint2 is missing (bash tools/deps test installs it)"
+    tint2 >"$tmp/tint2.log" 2>&1 &
+    bg_pids+=($!)
+  fi
+}
+
+# Starts the game (extra VAR=VALUE words go to its environment) and waits for
+# the board window, drawn and holding the keyboard focus; sets $game_pid and
+# $board. A board that does not take the focus itself (check_keyboard_focus
+# covers that) gets it the way a player gives it, with a click.
+start_game() {
+  env QT_QPA_PLATFORM=xcb "$@" "$game" >>"$tmp/game.log" 2>&1 &
+  game_pid=$!
+  board=$(xd find vorn "$game_pid" 10000) || {
+    kill -0 "$game_pid" 2>/dev/null || fail "the game exited at start: $(tail -5 "$tmp/game.log")"
+    fail "no board window within 10 s"
+  }
+  # The board is drawn when two pictures taken a moment apart agree.
+  for _ in $(seq 100); do
+    sleep 0.05
+    xd snap "$board" "$tmp/start.ppm" && xd settle "$board" "$tmp/start.ppm" 100 >/dev/null && break
+  done
+  xd settle "$board" "$tmp/start.ppm" 0 >/dev/null || fail "the board never stopped changing"
+  ensure_focus 1500
+}
+
+# Makes sure keys go to the board, if need be by clicking a ball that cannot
+# move at the start (hole 12). Waits $1 ms for the focus first.
+ensure_focus() {
+  xd focus "$board" "${1:-500}" && return
+  xd click "$board" $(hole_xy 12) 1 30
+  xd focus "$board" 3000 || fail "the board takes no keyboard focus, not even when clicked"
+}
+
+# Ends the game (SIGTERM, then SIGKILL) and forgets it.
+stop_game() {
+  [[ -n $game_pid ]] || return 0
+  kill "$game_pid" 2>/dev/null || true
+  for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.02; done
+  kill -KILL "$game_pid" 2>/dev/null || true
+  wait "$game_pid" 2>/dev/null || true
+  game_pid=
+}
+
+# Waits for a window of the game titled $1; prints its id.
+await_window() {
+  xd find "$1" "$game_pid" "${2:-5000}" || fail "no window titled '$1' appeared"
+}
+
+# The centre of hole $1 of the 5-row board in window pixels, at scale $2.
+hole_xy() {
+  local -a left=(130 153 101 177 130 73 201 101 153 45 225 130 73 177 17)
+  local -a top=(14 56 56 98 98 98 140 140 140 140 182 182 182 182 182)
+  echo "$(((left[$1] + 14) * ${2:-1})) $(((top[$1] + 14) * ${2:-1}))"
+}
+
+# Drags the ball in hole $1 into hole $2 the way a player does.
+jump() {
+  local from to
+  read -ra from <<<"$(hole_xy "$1")"
+  read -ra to <<<"$(hole_xy "$2")"
+  xd drag "$board" "${from[@]}" "${to[@]}" 8 15
+}
