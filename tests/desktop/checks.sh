@@ -254,6 +254,141 @@ check_hand_hot_spot() {
   ((${#problems[@]} == 0)) || fail "$(printf '%s; ' "${problems[@]}")"
 }
 
+
+# The root window's id, for pictures of the whole screen.
+root_window() {
+  xwininfo -root | awk '/Window id:/ {print $4}'
+}
+
+# On X11 the player sees only the triangle: without a compositing manager
+# the window is cut to it, with one (xcompmgr) the triangle is drawn with
+# softened edges over a transparent window. Presses outside the triangle
+# reach the desktop, presses on the wood the game.
+check_triangle_x11() {
+  start_desktop
+  local root x y w h scale compositor
+  root=$(root_window)
+  for compositor in none xcompmgr; do
+    if [[ $compositor == xcompmgr ]]; then
+      command -v xcompmgr >/dev/null || skip "xcompmgr is missing (bash tools/deps test installs it)"
+      xcompmgr >"$tmp/xcompmgr.log" 2>&1 &
+      bg_pids+=($!)
+      sleep 1
+    fi
+    xd snap "$root" "$tmp/desktop.ppm"
+    for scale in 1 2; do
+      start_game QT_SCALE_FACTOR=$scale
+      sleep 0.5
+      xd snap "$root" "$tmp/board.ppm"
+      read -r x y w h <<<"$(xd geom "$board")"
+      python3 "$here/picture.py" triangle "$tmp/board.ppm" "$x" "$y" "$w" "$h" "$scale" \
+        "$tmp/desktop.ppm" "$([[ $compositor == xcompmgr ]] && echo smooth)" ||
+        fail "$compositor, scale $scale: more than the triangle is drawn, or its edge is hard"
+      xd drag "$board" $((4 * scale)) $((4 * scale)) $((60 * scale)) $((40 * scale)) 6 15
+      sleep 0.3
+      [[ $(xd geom "$board") == "$x $y $w $h" ]] ||
+        fail "$compositor, scale $scale: a drag outside the triangle moved the board"
+      xd click "$board" $((bg[0] * scale)) $((bg[1] * scale)) 3 30
+      xd menus 1 3000 || fail "$compositor, scale $scale: a right press on the wood opened no menu"
+      xd key Escape
+      stop_game
+    done
+  done
+}
+
+# Weston in the background of this check, on the given back end; sets
+# $WAYLAND_DISPLAY. A plain background and no panel make pictures simple.
+start_weston() {
+  command -v weston >/dev/null || skip "weston is missing (bash tools/deps test installs it)"
+  printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nbackground-color=0xff3c5a78\n' \
+    >"$tmp/weston.ini"
+  export XDG_RUNTIME_DIR=$tmp/runtime WAYLAND_DISPLAY=vorn-wayland
+  weston --config="$tmp/weston.ini" --socket="$WAYLAND_DISPLAY" --use-pixman \
+    --width=800 --height=600 "$@" >"$tmp/weston.log" 2>&1 &
+  bg_pids+=($!)
+  for _ in $(seq 400); do
+    [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] && break
+    kill -0 "${bg_pids[-1]}" 2>/dev/null || fail "weston did not start: $(tail -5 "$tmp/weston.log")"
+    sleep 0.025
+  done
+  sleep 1  # the shell's background
+}
+
+# A picture of Weston's headless output, as $1.
+weston_shot() {
+  rm -f "$tmp"/shots/*.png
+  mkdir -p "$tmp/shots"
+  (cd "$tmp/shots" && weston-screenshooter >/dev/null 2>&1) || fail "weston-screenshooter failed"
+  mv "$tmp"/shots/*.png "$1"
+}
+
+# Waits until the board shows in pictures taken by $1 (a command writing
+# the picture given), against $2 without it; prints its box "x y w h".
+await_board_picture() {
+  local box
+  for _ in $(seq 50); do
+    sleep 0.2
+    "$1" "$tmp/board.pic"
+    box=$(python3 "$here/picture.py" board "$tmp/board.pic" "$2" 0 2>/dev/null) && {
+      sleep 0.5
+      "$1" "$tmp/board.pic"
+      python3 "$here/picture.py" board "$tmp/board.pic" "$2" 0
+      return
+    }
+  done
+  fail "the board never showed on Wayland: $(tail -5 "$tmp/game.log")"
+}
+
+launch_on_wayland() {
+  env QT_QPA_PLATFORM=wayland "$@" "$game" >>"$tmp/game.log" 2>&1 &
+  game_pid=$!
+}
+
+# On Wayland (Weston's headless back end, as the issue of the white
+# rectangle was seen): nothing but the triangle, with softened edges.
+check_wayland_triangle() {
+  command -v weston-screenshooter >/dev/null || skip "weston is missing"
+  export XDG_CONFIG_HOME=$tmp/config HOME=$tmp/home
+  mkdir -p "$XDG_CONFIG_HOME" "$HOME" "$tmp/runtime"
+  chmod 700 "$tmp/runtime"
+  start_weston --backend=headless-backend.so --debug
+  weston_shot "$tmp/desktop.png"
+  local scale x y w h
+  for scale in 1 2; do
+    launch_on_wayland QT_SCALE_FACTOR=$scale
+    read -r x y w h <<<"$(await_board_picture weston_shot "$tmp/desktop.png")"
+    # The box of what changed starts at the apex's row and the bottom left
+    # corner, 3 pixels in from the window's left edge.
+    python3 "$here/picture.py" triangle "$tmp/board.pic" $((x - 3 * scale)) "$y" \
+      $((287 * scale)) $((222 * scale)) "$scale" "$tmp/desktop.png" smooth ||
+      fail "Wayland, scale $scale: more than the triangle is drawn, or its edge is hard"
+    stop_game
+    sleep 0.5
+  done
+}
+
+# On Wayland with real input (Weston's X11 back end in a window of Xvfb,
+# driven with XTEST): a right press on the wood opens the menu.
+check_wayland_menu() {
+  start_desktop
+  start_weston --backend=x11-backend.so
+  local output
+  output=$(xd find "Weston Compositor - screen0" 0 5000) || fail "no Weston window"
+  xd snap "$output" "$tmp/desktop.ppm"
+  launch_on_wayland
+  snap_output() { xd snap "$output" "$1"; }
+  local x y w h
+  read -r x y w h <<<"$(await_board_picture snap_output "$tmp/desktop.ppm")"
+  xd snap "$output" "$tmp/before.ppm"
+  xd click "$output" $((x - 3 + bg[0])) $((y + bg[1])) 3 30
+  sleep 1
+  xd snap "$output" "$tmp/menu.ppm"
+  local changed
+  changed=$(python3 "$here/picture.py" changed-outside "$tmp/menu.ppm" "$tmp/before.ppm" \
+    $((x - 3)) "$y" 287 222)
+  ((changed > 2000)) || fail "a right press on the wood opened no menu on Wayland ($changed pixels changed)"
+}
+
 declare -F "check_$check" >/dev/null || { echo "no check '$check'" >&2; exit 2; }
 "check_$check"
 echo "PASS: $check"
