@@ -275,14 +275,14 @@ check_triangle_x11() {
       bg_pids+=($!)
       sleep 1
     fi
-    xd snap "$root" "$tmp/desktop.ppm"
+    xd snap "$root" "$tmp/desktop-$compositor.ppm"
     for scale in 1 2; do
       start_game QT_SCALE_FACTOR=$scale
       sleep 0.5
       xd snap "$root" "$tmp/board.ppm"
       read -r x y w h <<<"$(xd geom "$board")"
       python3 "$here/picture.py" triangle "$tmp/board.ppm" "$x" "$y" "$w" "$h" "$scale" \
-        "$tmp/desktop.ppm" "$([[ $compositor == xcompmgr ]] && echo smooth)" ||
+        "$tmp/desktop-$compositor.ppm" "$([[ $compositor == xcompmgr ]] && echo smooth)" ||
         fail "$compositor, scale $scale: more than the triangle is drawn, or its edge is hard"
       xd drag "$board" $((4 * scale)) $((4 * scale)) $((60 * scale)) $((40 * scale)) 6 15
       sleep 0.3
@@ -294,6 +294,17 @@ check_triangle_x11() {
       stop_game
     done
   done
+  # A compositing manager that starts while the game runs is followed.
+  kill "${bg_pids[-1]}"
+  sleep 1
+  start_game QT_SCALE_FACTOR=2
+  xcompmgr >"$tmp/xcompmgr.log" 2>&1 &
+  bg_pids+=($!)
+  sleep 4
+  xd snap "$root" "$tmp/board.ppm"
+  read -r x y w h <<<"$(xd geom "$board")"
+  python3 "$here/picture.py" triangle "$tmp/board.ppm" "$x" "$y" "$w" "$h" 2 \
+    "$tmp/desktop-xcompmgr.ppm" smooth || fail "a compositing manager started later is not followed"
 }
 
 # Weston in the background of this check, on the given back end; sets
