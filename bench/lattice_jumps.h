@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "board/solver_jump.h"
+#include "solver/solver_jump.h"
 
 namespace vorn {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "bench/lattice_jumps.h"
-#include "board/solver.h"
+#include "solver/solver.h"
 
 namespace vorn {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "bench/lattice_jumps.h"
-#include "board/solver.h"
+#include "solver/solver.h"
 
 namespace {
 

@@ -1,18 +1,12 @@
 #include "board/board_geometry.h"
 
-#include <cmath>
+#include "board/rounding.h"
 
 namespace vorn {
 
-namespace {
-int RoundHalfEven(double v) {
-  return static_cast<int>(std::nearbyint(v));
-}
-}  // namespace
-
 std::array<PixelPoint, 3> TriangleRegion(double w, double h) {
-  return {
-      {{RoundHalfEven(w / 2 + 3), 0}, {RoundHalfEven(w), RoundHalfEven(h)}, {3, RoundHalfEven(h)}}};
+  const auto px = [](double v) { return static_cast<int>(RoundHalfEven(v)); };
+  return {{{px(w / 2 + 3), 0}, {px(w), px(h)}, {3, px(h)}}};
 }
 
 }  // namespace vorn

@@ -4,8 +4,7 @@
 
 namespace vorn {
 
-// Board coordinates are twips: 1440 per inch, 15 per logical pixel.
-constexpr float kTwipsPerPixel = 15.0f;
+// Board coordinates are twips, 1440 to the inch; only the window knows pixels.
 
 struct LineElement {
   float X1, Y1, X2, Y2;
@@ -18,8 +17,6 @@ constexpr LineElement kLine2{2160, 0, 120, 3240};
 constexpr LineElement kLine3{4300, 3320, 0, 3320};
 constexpr float kLineWidthPixels = 3;
 
-constexpr float kHoleSize = 435;  // twips, holes and balls alike
-
 // The board picture fills the window; it is a little larger than the client area.
 constexpr float kPicture1Width = 4335;
 constexpr float kPicture1Height = 3375;
@@ -29,9 +26,6 @@ constexpr int kBackgroundHeightPixels = 222;
 // Client area as designed, in pixels.
 constexpr int kClientWidthPixels = 287;
 constexpr int kClientHeightPixels = 222;
-
-// The hidden hand icon element that lends the balls their pointer.
-constexpr float kImage3Left = 240, kImage3Top = 1560, kImage3Size = 480;
 
 struct PixelPoint {
   int x, y;

@@ -1,19 +1,29 @@
 #include "board/eat_label.h"
 
-#include <cmath>
+#include "board/rounding.h"
 
 namespace vorn {
 
 namespace {
 
-// Whole twips, halves to the even neighbour.
-long WholeTwips(double v) {
-  return std::lrint(v);
+// Halfway between two whole twips, rounded to whole twips; the same whichever
+// comes first.
+long MidwayWhole(long a, long b) {
+  return a <= b ? RoundHalfEven(static_cast<double>(b - a) / 2 + a)
+                : RoundHalfEven(static_cast<double>(a - b) / 2 + b);
 }
 
-long MidwayWhole(long a, long b) {
-  return a <= b ? WholeTwips(static_cast<double>(b - a) / 2 + a)
-                : WholeTwips(static_cast<double>(a - b) / 2 + b);
+double Right(const Hole& hole) {
+  return double{hole.Left} + hole.Width;
+}
+
+double Bottom(const Hole& hole) {
+  return double{hole.Top} + hole.Height;
+}
+
+// Whether the point lies inside the hole's rectangle; its edges are outside.
+bool HoleContains(const Hole& hole, double x, double y) {
+  return hole.Left < x && x < Right(hole) && hole.Top < y && y < Bottom(hole);
 }
 
 }  // namespace
@@ -21,17 +31,17 @@ long MidwayWhole(long a, long b) {
 void EatLabel(Form1& f, std::int16_t lblFrom, std::int16_t lblto) {
   const Hole& from = f.Image2[lblFrom];
   const Hole& to = f.Image2[lblto];
-  const long fx = WholeTwips(double{from.Width} / 2 + from.Left);
-  const long fy = WholeTwips(double{from.Height} / 2 + from.Top);
-  const long tx = WholeTwips(double{to.Width} / 2 + to.Left);
-  const long ty = WholeTwips(double{to.Height} / 2 + to.Top);
+  const long fx = RoundHalfEven(double{from.Width} / 2 + from.Left);
+  const long fy = RoundHalfEven(double{from.Height} / 2 + from.Top);
+  const long tx = RoundHalfEven(double{to.Width} / 2 + to.Left);
+  const long ty = RoundHalfEven(double{to.Height} / 2 + to.Top);
   const double mx = static_cast<double>(MidwayWhole(fx, tx));
   const double my = static_cast<double>(MidwayWhole(fy, ty));
 
   for (Hole& hole : f.Image2) {
-    const bool contains = hole.Left<mx&& double{hole.Left} + hole.Width> mx &&
-                          hole.Top<my&& double{hole.Top} + hole.Height> my;
-    if (!contains || !hole.Tag || !from.Tag) continue;
+    // Only a ball jumped over by a ball of the source hole is eaten.
+    if (!HoleContains(hole, mx, my) || !hole.Tag || !from.Tag) continue;
+    // A full history takes no more jumps, and the board stays as it is.
     const std::int32_t n = f.PlayCount;
     if (n < 0 || n >= kPlayListSize) return;
     PlayRec& rec = f.PlayList[n];

@@ -1,8 +1,7 @@
 #include "board/hint.h"
 
 #include "board/hole_geometry.h"
-#include "board/move_rules.h"
-#include "play/move_targeting.h"
+#include "board/move_targeting.h"
 
 namespace vorn {
 
@@ -25,13 +24,6 @@ std::uint32_t OccupiedHoles(const Form1& f) {
     if (hole.Index < f.LabelCount && hole.Tag) occupied |= HoleBit(hole.Index);
   }
   return occupied;
-}
-
-std::string NoWinningLineText(const Form1& f) {
-  return StartingChoiceOpen(f)
-             ? "No winning line is left from here. Right-click a ball to start from another "
-               "hole."
-             : "No winning line is left from here. Undo takes jumps back.";
 }
 
 }  // namespace vorn

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "board/form1.h"
-#include "board/solver_jump.h"
+#include "solver/solver_jump.h"
 
 namespace vorn {
 
@@ -15,8 +15,5 @@ std::vector<SolverJump> JumpTable(const Form1& f);
 
 // The holes in play that hold a ball, as a bit set.
 std::uint32_t OccupiedHoles(const Form1& f);
-
-// What a hint says when no winning line is left.
-std::string NoWinningLineText(const Form1& f);
 
 }  // namespace vorn

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "board/end_of_game.h"
-#include "play/move_targeting.h"
+#include "board/move_targeting.h"
 
 namespace vorn {
 
@@ -33,6 +33,11 @@ void CheckBlk(Form1& f, Platform& platform, std::optional<std::int16_t> chklst) 
   // A board with one ball left has been won, not lost, even when the player
   // declines a new game.
   if (!chklst && f.MoveCount == 0 && ballsLeft >= 2) LostGame(f, platform);
+  EnableHint(f);
+}
+
+void EnableHint(Form1& f) {
+  f.Menu.mnuHint.Enabled = f.MoveCount > 0 && !f.Dragging;
 }
 
 bool CheckValid(const Form1& f, std::int16_t ind) {

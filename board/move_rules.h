@@ -10,9 +10,13 @@ namespace vorn {
 
 // Surveys the board after every change: lists every legal jump in MoveList,
 // gives the balls that can jump the custom pointer and ends the game when one
-// ball or no jump is left. Passing chklst (only its presence matters) skips
-// the no-more-moves check.
+// ball or no jump is left, then offers Hint as EnableHint says. Passing chklst (only its presence
+// matters) skips the no-more-moves check.
 void CheckBlk(Form1& f, Platform& platform, std::optional<std::int16_t> chklst = std::nullopt);
+
+// Offers Hint while the last survey found a jump and no ball is carried; the
+// survey and every start and end of a carry apply it.
+void EnableHint(Form1& f);
 
 // Whether the ball in hole ind can jump, as of the last survey.
 bool CheckValid(const Form1& f, std::int16_t ind);

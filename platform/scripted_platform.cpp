@@ -79,10 +79,12 @@ FileError ScriptedPlatform::WriteFileAtomically(const std::string& path, const s
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out.flush()) return std::string(std::strerror(errno));
   }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    const std::string error = std::strerror(errno);
+  // Replaces an existing file on every system; std::rename refuses to on Windows.
+  std::error_code error;
+  std::filesystem::rename(temp, path, error);
+  if (error) {
     std::remove(temp.c_str());
-    return error;
+    return error.message();
   }
   return std::nullopt;
 }

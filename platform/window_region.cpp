@@ -13,7 +13,6 @@
 #include <QtGui/qguiapplication_platform.h>
 #endif
 
-#include "board/board_geometry.h"
 #include "platform/secondary_windows.h"
 
 namespace vorn {
@@ -29,14 +28,6 @@ namespace {
 }
 
 }  // namespace
-
-QPolygon TrianglePolygon(QSize clientSize) {
-  QPolygon polygon;
-  for (const PixelPoint& p : TriangleRegion(clientSize.width(), clientSize.height())) {
-    polygon << QPoint(p.x, p.y);
-  }
-  return polygon;
-}
 
 bool DesktopComposites() {
   const QString platform = QGuiApplication::platformName();
@@ -66,8 +57,8 @@ bool DesktopComposites() {
 #endif
 }
 
-void CutToTriangle(QWidget* window, bool smoothEdges) {
-  QPolygon outline = TrianglePolygon(window->size());
+void CutToTriangle(QWidget* window, const QPolygon& triangle, bool smoothEdges) {
+  QPolygon outline = triangle;
   if (smoothEdges) {
     // Apex, bottom right, bottom left, each moved out by a pixel or two.
     outline[0] += QPoint(0, -2);

@@ -5,18 +5,16 @@
 
 namespace vorn {
 
-// The window's triangle for its client size, in logical pixels.
-QPolygon TrianglePolygon(QSize clientSize);
-
 // Whether the desktop composites windows, so that a window can be partly
 // transparent: always on Wayland, on X11 while a compositing manager runs.
 bool DesktopComposites();
 
-// Cuts the window to its triangle; clicks outside it reach what lies behind.
+// Cuts the window to the triangle given in its logical pixels (apex, bottom
+// right, bottom left); clicks outside it reach what lies behind.
 // With smooth edges the window paints the triangle itself over a transparent
 // background, and the mask, a pixel wider so as not to cut the softened
 // edge, only decides where presses go; without, the mask is the outline.
-void CutToTriangle(QWidget* window, bool smoothEdges);
+void CutToTriangle(QWidget* window, const QPolygon& triangle, bool smoothEdges);
 
 // Hands a press on the window's background to the window system, which then
 // moves the window with the mouse. False when the system cannot, and the

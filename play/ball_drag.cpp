@@ -50,6 +50,7 @@ void Image1_MouseDown(Form1& f, Platform& platform, std::int16_t b, int Button, 
     f.GrabX = X;
     f.GrabY = Y;
     f.Dragging = true;
+    EnableHint(f);
     CheckDrop(f);
     return;
   }
@@ -75,6 +76,7 @@ void Image1_MouseUp(Form1& f, Platform& platform, std::int16_t b, int /*Button*/
   if (t == kNoHole || !CheckDroping(f, t)) {
     MoveBallToHole(f, b, f.EmptyLabel);
     f.Dragging = false;
+    EnableHint(f);
     return;
   }
   MoveBallToHole(f, b, t);
@@ -99,6 +101,7 @@ std::optional<std::int16_t> CarriedBall(const Form1& f) {
 void CancelCarry(Form1& f) {
   if (const auto b = CarriedBall(f)) MoveBallToHole(f, *b, f.EmptyLabel);
   f.Dragging = false;
+  EnableHint(f);
 }
 
 }  // namespace vorn

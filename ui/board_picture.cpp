@@ -9,14 +9,11 @@
 #include "board/board_geometry.h"
 #include "platform/svg_pictures.h"
 #include "platform/window_region.h"
+#include "ui/twips.h"
 
 namespace vorn {
 
 namespace {
-
-QPointF ToPixels(float xTwips, float yTwips) {
-  return {xTwips / kTwipsPerPixel, yTwips / kTwipsPerPixel};
-}
 
 void DrawLine(QPainter& painter, const LineElement& line) {
   painter.drawLine(ToPixels(line.X1, line.Y1), ToPixels(line.X2, line.Y2));
@@ -28,8 +25,7 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
   setObjectName("Picture1");
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setGeometry(0, 0, static_cast<int>(kPicture1Width / kTwipsPerPixel),
-              static_cast<int>(kPicture1Height / kTwipsPerPixel));
+  setGeometry(QRect(QPoint(0, 0), TwipsSize(kPicture1Width, kPicture1Height)));
 }
 
 void BoardPicture::SetSmoothEdges(bool smooth) {

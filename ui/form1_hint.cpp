@@ -1,21 +1,35 @@
 // Hints: a jump on a winning line, found off the user-interface thread.
+#include <string>
+
 #include <QApplication>
 
 #include "board/hint.h"
+#include "board/move_rules.h"
 #include "ui/form1_window.h"
 #include "ui/hint_mark.h"
 
 namespace vorn {
 
 namespace {
+
 // The busy pointer shows only for a search the player would notice.
 constexpr int kBusyPointerDelayMs = 150;
+
+// What a hint says when no winning line is left.
+std::string NoWinningLineText(const Form1& f) {
+  return StartingChoiceOpen(f)
+             ? "No winning line is left from here. Right-click a ball to start from another "
+               "hole."
+             : "No winning line is left from here. Undo takes jumps back.";
+}
+
 }  // namespace
 
 void Form1Window::mnuHint_Click() {
   if (!f_.Menu.mnuHint.Enabled || hintSearch_.Running()) return;
+  // The search is for the board as shown; a later change stops it.
+  SyncView();
   ClearHintMarks();
-  hintHoleCount_ = f_.LabelCount;
   hintSearch_.Start(f_.LabelCount, JumpTable(f_), OccupiedHoles(f_),
                     [this](const Solver::Answer& answer) { HintAnswered(answer); });
   busyTimer_.start(kBusyPointerDelayMs);
@@ -23,8 +37,10 @@ void Form1Window::mnuHint_Click() {
 
 void Form1Window::HintAnswered(const Solver::Answer& answer) {
   StopHintSearch();
+  // A change not shown yet (the answer came while a message was up) makes
+  // the answer stale; showing that change stops what is left.
+  if (BoardOf(f_) != shownBoard_) return;
   if (answer.winnable && answer.hint) {
-    hintMarkedBoard_ = OccupiedHoles(f_);
     hintFrom_->ShowAround(image2_[answer.hint->from]->geometry());
     hintTo_->ShowAround(image2_[answer.hint->to]->geometry());
     return;

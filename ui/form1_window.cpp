@@ -1,7 +1,5 @@
 #include "ui/form1_window.h"
 
-#include <cmath>
-
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
@@ -18,6 +16,7 @@
 #include "play/ball_drag.h"
 #include "ui/frm_inst.h"
 #include "ui/hint_mark.h"
+#include "ui/twips.h"
 
 namespace vorn {
 
@@ -28,11 +27,6 @@ constexpr int kBallDesign[kElementCount] = {1, 5, 2, 1, 3, 4, 6, 7, 8, 1, 9, 5, 
                                             1, 2, 1, 9, 1, 8, 6, 5, 9, 1, 8, 6, 5, 3};
 
 constexpr int kCompositingCheckMs = 1500;
-
-int ToPixel(float twips) {
-  const double pixels = std::nearbyint(double{twips} / kTwipsPerPixel);
-  return static_cast<int>(std::clamp(pixels, -1.0e6, 1.0e6));
-}
 
 QPoint PixelPosition(float left, float top) {
   return {ToPixel(left), ToPixel(top)};
@@ -113,7 +107,7 @@ void Form1Window::Form_Load() {
 
 void Form1Window::ShapeToTriangle() {
   const bool smooth = DesktopComposites();
-  CutToTriangle(this, smooth);
+  CutToTriangle(this, TrianglePolygon(size()), smooth);
   picture1_->SetSmoothEdges(smooth);
   QPainterPath outline;
   if (smooth) {
@@ -143,18 +137,19 @@ void Form1Window::SyncView() {
     if (element->isVisibleTo(picture1_) != ball.Visible) element->setVisible(ball.Visible);
     element->SetHandCursor(ball.MouseIcon && ball.MousePointer == PointerKind::Custom);
   }
-  // A hint answers for the board it was asked on, and waits for no carry;
-  // its rings go with that board.
-  if (hintSearch_.Running() &&
-      (OccupiedHoles(f_) != hintSearch_.Position() || f_.LabelCount != hintHoleCount_)) {
-    StopHintSearch();
-  }
-  if (!hintFrom_->isHidden() &&
-      (OccupiedHoles(f_) != hintMarkedBoard_ || f_.LabelCount != hintHoleCount_)) {
-    ClearHintMarks();
-  }
-  f_.Menu.mnuHint.Enabled = f_.MoveCount > 0 && !f_.Dragging;
+  if (BoardOf(f_) != shownBoard_) BoardChanged();
   MirrorMenu(f_.Menu, menu_);
+}
+
+Form1Window::ShownBoard Form1Window::BoardOf(const Form1& f) {
+  return {OccupiedHoles(f), f.LabelCount};
+}
+
+void Form1Window::BoardChanged() {
+  shownBoard_ = BoardOf(f_);
+  // A hint answers for the board it was asked on; its rings go with that board.
+  StopHintSearch();
+  ClearHintMarks();
 }
 
 void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int button,
@@ -162,8 +157,8 @@ void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int b
   // Twips relative to the ball's own Left and Top, as the rules expect.
   const ImageElement* element = image1_[index];
   const vorn::Ball& ball = f_.Image1[index];
-  const float x = static_cast<float>((element->x() + pos.x()) * kTwipsPerPixel - ball.Left);
-  const float y = static_cast<float>((element->y() + pos.y()) * kTwipsPerPixel - ball.Top);
+  const float x = static_cast<float>(ToTwips(element->x() + pos.x()) - ball.Left);
+  const float y = static_cast<float>(ToTwips(element->y() + pos.y()) - ball.Top);
   const auto b = static_cast<std::int16_t>(index);
   switch (kind) {
     case ImageElement::MouseEvent::Down:

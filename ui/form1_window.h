@@ -8,9 +8,9 @@
 #include <QWidget>
 
 #include "board/form1.h"
-#include "board/solver.h"
 #include "platform/image_element.h"
 #include "platform/platform.h"
+#include "solver/solver.h"
 #include "ui/board_picture.h"
 #include "ui/hint_search.h"
 #include "ui/popup_menu.h"
@@ -74,6 +74,18 @@ class Form1Window : public QWidget {
   void PutCarriedBallBack();
   void ConnectCommands();
 
+  // The balls in play and the number of holes: what a hint answers for.
+  struct ShownBoard {
+    std::uint32_t balls = 0;
+    int holes = 0;
+    friend bool operator==(const ShownBoard&, const ShownBoard&) = default;
+  };
+  static ShownBoard BoardOf(const Form1& f);
+  // The one place where a change of the board ends the hint search and
+  // takes the rings away: SyncView calls it when the board it shows differs
+  // from the one it showed last.
+  void BoardChanged();
+
   void mnuHint_Click();
   void HintAnswered(const Solver::Answer& answer);
   void StopHintSearch();
@@ -100,11 +112,10 @@ class Form1Window : public QWidget {
   bool unloaded_ = false;
   bool sessionEnding_ = false;
 
+  ShownBoard shownBoard_;
   HintSearch hintSearch_;
-  int hintHoleCount_ = 0;
   HintMark* hintFrom_ = nullptr;
   HintMark* hintTo_ = nullptr;
-  std::uint32_t hintMarkedBoard_ = 0;  // the balls in play when the rings were shown
   QTimer busyTimer_;
   QTimer compositingWatch_;
   bool busyCursor_ = false;

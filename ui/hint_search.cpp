@@ -13,7 +13,6 @@ void HintSearch::Start(int holeCount, std::vector<SolverJump> jumps, std::uint32
   Cancel();
   cancel_ = std::make_shared<std::atomic<bool>>(false);
   running_ = true;
-  position_ = occupied;
   const int generation = ++generation_;
   // The destructor joins the worker, so `this` outlives it; a queued answer
   // to a destroyed object is dropped by Qt.

@@ -10,7 +10,7 @@
 
 #include <QObject>
 
-#include "board/solver.h"
+#include "solver/solver.h"
 
 namespace vorn {
 
@@ -27,14 +27,11 @@ class HintSearch : public QObject {
   void Start(int holeCount, std::vector<SolverJump> jumps, std::uint32_t occupied, Done done);
   void Cancel();
   bool Running() const { return running_; }
-  // The position being searched.
-  std::uint32_t Position() const { return position_; }
 
  private:
   std::shared_ptr<std::atomic<bool>> cancel_;
   std::jthread worker_;
   bool running_ = false;
-  std::uint32_t position_ = 0;
   int generation_ = 0;
 };
 

@@ -5,8 +5,8 @@
 #include "board/board_layout.h"
 #include "board/hole_geometry.h"
 #include "board/move_rules.h"
+#include "board/move_targeting.h"
 #include "platform/scripted_platform.h"
-#include "play/move_targeting.h"
 #include "support/boards.h"
 #include "support/lattice.h"
 
@@ -134,6 +134,23 @@ TEST(CheckBlk, CountsOfZeroAcceptNothingNotEvenHoleZero) {
     EXPECT_FALSE(CheckValid(f, i));
     EXPECT_FALSE(CheckDroping(f, i));
   }
+}
+
+TEST(CheckBlk, OffersHintWhileAJumpIsLeftAndNoBallIsCarried) {
+  ScriptedPlatform platform;
+  Form1 f = test::BoardWith({0, 1, 14});
+  CheckBlk(f, platform);
+  EXPECT_TRUE(f.Menu.mnuHint.Enabled);
+  f.Dragging = true;
+  CheckBlk(f, platform);
+  EXPECT_FALSE(f.Menu.mnuHint.Enabled);
+  f.Dragging = false;
+  EnableHint(f);
+  EXPECT_TRUE(f.Menu.mnuHint.Enabled);
+  Form1 stuck = test::BoardWith({0, 14});
+  stuck.Menu.mnuHint.Enabled = true;
+  CheckBlk(stuck, platform, std::int16_t{1});
+  EXPECT_FALSE(stuck.Menu.mnuHint.Enabled);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <random>
 
 #include "board/board_layout.h"
-#include "board/hint.h"
 #include "board/move_rules.h"
 #include "persistence/undo_play.h"
 #include "platform/scripted_platform.h"
@@ -48,6 +47,18 @@ TEST_F(BallDrag, ASecondButtonDuringACarryChangesNothingUnderTheBall) {
   test::ExpectConsistentBoard(f);
 }
 
+TEST_F(BallDrag, HintIsOfferedOnlyWhileNoBallIsCarried) {
+  EXPECT_TRUE(f.Menu.mnuHint.Enabled);
+  Image1_MouseDown(f, platform, 3, kLeftButton, 0, kInside, kInside);
+  EXPECT_FALSE(f.Menu.mnuHint.Enabled);
+  CancelCarry(f);
+  EXPECT_TRUE(f.Menu.mnuHint.Enabled);
+  Drag(3, 2);  // refused
+  EXPECT_TRUE(f.Menu.mnuHint.Enabled);
+  Drag(3, 0);
+  EXPECT_TRUE(f.Menu.mnuHint.Enabled);
+}
+
 TEST_F(BallDrag, StartingChoiceAfterARefusedDropStillMovesIntoTheEmptyHole) {
   Drag(2, 2);  // refused: EmptyLabel is left at the full hole 2
   Image1_MouseDown(f, platform, 12, kMiddleButton, 0, kInside, kInside);
@@ -73,7 +84,7 @@ TEST_F(BallDrag, NoStartingChoiceOnceTheHistoryHoldsAJump) {
   Image1_MouseDown(f, platform, 5, kRightButton, 0, kInside, kInside);
   EXPECT_EQ(f.Image2[5].Tag, 5);
   EXPECT_FALSE(f.Image2[1].Tag);
-  EXPECT_EQ(NoWinningLineText(f), "No winning line is left from here. Undo takes jumps back.");
+  EXPECT_FALSE(StartingChoiceOpen(f));
   UndoPlay(f, platform);  // the history still matches the board
   test::ExpectConsistentBoard(f);
   EXPECT_EQ(f.Image2[3].Tag, 3);

@@ -21,12 +21,12 @@
 #include "board/end_of_game.h"
 #include "board/move_rules.h"
 #include "platform/scripted_platform.h"
-#include "platform/window_region.h"
 #include "support/boards.h"
 #include "ui/form1_window.h"
 #include "ui/frm_about.h"
 #include "ui/frm_inst.h"
 #include "ui/hint_mark.h"
+#include "ui/twips.h"
 
 namespace vorn::test {
 namespace {

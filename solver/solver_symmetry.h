@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "board/solver_jump.h"
+#include "solver/solver_jump.h"
 
 namespace vorn {
 

@@ -1,4 +1,4 @@
-#include "board/solver.h"
+#include "solver/solver.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "board/solver_symmetry.h"
+#include "solver/solver_symmetry.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "board/solver_position_set.h"
+#include "solver/solver_position_set.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,11 +1,11 @@
-#include "board/solver_search.h"
+#include "solver/solver_search.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <utility>
 
-#include "board/solver_position_set.h"
+#include "solver/solver_position_set.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "board/solver.h"
+#include "solver/solver.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "bench/lattice_jumps.h"
-#include "board/solver_symmetry.h"
+#include "solver/solver_symmetry.h"
 
 namespace vorn {
 namespace {

@@ -1,4 +1,4 @@
-#include "board/solver_classes.h"
+#include "solver/solver_classes.h"
 
 #include <bit>
 #include <cstddef>

@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "board/solver_jump.h"
-#include "board/solver_symmetry.h"
+#include "solver/solver_jump.h"
+#include "solver/solver_symmetry.h"
 
 namespace vorn {
 

@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
-#include "board/solver_classes.h"
-#include "board/solver_jump.h"
-#include "board/solver_search.h"
-#include "board/solver_symmetry.h"
+#include "solver/solver_classes.h"
+#include "solver/solver_jump.h"
+#include "solver/solver_search.h"
+#include "solver/solver_symmetry.h"
 
 namespace vorn {
 

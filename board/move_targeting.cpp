@@ -1,4 +1,4 @@
-#include "play/move_targeting.h"
+#include "board/move_targeting.h"
 
 #include <array>
 
