@@ -1,6 +1,7 @@
 // One step of carrying a ball: the move event, the rules' handler and the
-// repaint of what changed, in the real window (offscreen). Run with
-// --scale=2 for a screen at twice the pixel density.
+// repaint of what changed, in the real window (offscreen), with the board
+// at 100 % and at 300 % of its designed size. Run with --scale=2 for a screen
+// at twice the pixel density.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -29,6 +30,9 @@ class PaintCounter : public QObject {
 void CarryStep(benchmark::State& state) {
   vorn::ScriptedPlatform platform;
   vorn::Form1Window window(platform);
+  window.SetBoardSize(static_cast<std::int16_t>(state.range(0)));
+  const double size = window.Scale().Factor();
+  auto at = [size](double x, double y) { return QPointF(x * size, y * size); };
   platform.onDoEvents = [&window] {
     window.SyncView();
     QCoreApplication::processEvents();
@@ -38,11 +42,11 @@ void CarryStep(benchmark::State& state) {
   QWidget* ball = window.Ball(3);
   PaintCounter counter;
   ball->installEventFilter(&counter);
-  QTest::mousePress(ball, Qt::LeftButton, Qt::NoModifier, QPoint(14, 14));
+  QTest::mousePress(ball, Qt::LeftButton, Qt::NoModifier, at(14, 14).toPoint());
   int step = 0;
   for (auto _ : state) {
     // Positions are relative to the ball, which follows: it goes back and forth.
-    const QPointF local(step % 2 ? 11 : 17, step % 2 ? 12 : 16);
+    const QPointF local = step % 2 ? at(11, 12) : at(17, 16);
     QMouseEvent move(QEvent::MouseMove, local, ball->mapToGlobal(local), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(ball, &move);
@@ -51,11 +55,11 @@ void CarryStep(benchmark::State& state) {
     QCoreApplication::sendEvent(&window, &updateRequest);
     ++step;
   }
-  QTest::mouseRelease(ball, Qt::LeftButton, Qt::NoModifier, QPoint(14, 14));
+  QTest::mouseRelease(ball, Qt::LeftButton, Qt::NoModifier, at(14, 14).toPoint());
   state.counters["scale"] = window.devicePixelRatioF();
   state.counters["paintsPerStep"] = static_cast<double>(counter.paints) / std::max(step, 1);
 }
-BENCHMARK(CarryStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CarryStep)->ArgName("size")->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -123,8 +123,10 @@ void ResetGame(Form1& f, Platform& platform) {
   SetBalls(f);
   f.NewGame = true;
   f.StartTime.reset();
+  f.FreshBoard = true;
   f.Menu.mnuLevel.Enabled = true;
   f.PlayCount = 0;
+  ForgetRedo(f);
   f.Menu.mnuUndo.Enabled = false;
   f.Menu.mnuSave.Enabled = false;
   CheckBlk(f, platform);

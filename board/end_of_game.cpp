@@ -17,6 +17,9 @@ void WonGame(Form1& f, Platform& platform) {
     seconds =
         std::chrono::duration_cast<std::chrono::seconds>(platform.Now() - *f.StartTime).count();
   }
+  // Only a game timed from a fresh board counts, and only once.
+  if (f.FreshBoard && f.StartTime) f.CountedWin = Form1::WinTime{f.GameLevel, seconds};
+  f.FreshBoard = false;
   if (platform.MsgBox(WonPrompt(seconds), MsgButtons::YesNo, MsgIcon::Exclamation, kGameTitle) ==
       MsgAnswer::Yes) {
     ResetGame(f, platform);

@@ -37,4 +37,15 @@ void CheckLevelItem(Form1& f) {
   f.Menu.mnuLevel3.Checked = f.GameLevel == 2;
 }
 
+void CheckSizeItem(Form1& f) {
+  for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
+    f.Menu.mnuSizes[i].Checked = f.BoardSize == kBoardSizes[i];
+  }
+}
+
+void ForgetRedo(Form1& f) {
+  f.RedoCount = 0;
+  f.Menu.mnuRedo.Enabled = false;
+}
+
 }  // namespace vorn

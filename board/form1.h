@@ -13,6 +13,9 @@ constexpr int kListSize = 256;     // MoveList and DropList
 constexpr int kPlayListSize = 1025;
 constexpr std::int16_t kNoHole = -1;
 
+// The sizes the board may be shown at, in percent of its designed size.
+constexpr std::array<std::int16_t, 5> kBoardSizes{100, 125, 150, 200, 300};
+
 enum class PointerKind : std::int16_t { Default = 0, Custom = 99 };
 
 // A hole of the board: an element of Image2.
@@ -42,12 +45,16 @@ struct MenuItem {
 // The pop-up menu's items as the rules see them; the window mirrors them.
 struct PopUpMenu {
   MenuItem mnuUndo{false};
+  MenuItem mnuRedo{false};
   MenuItem mnuHint{false, false, false};
   MenuItem mnuRestore;
   MenuItem mnuSave{false};
   MenuItem mnuReset;
   MenuItem mnuLevel{false};
   MenuItem mnuLevel1, mnuLevel2, mnuLevel3;
+  MenuItem mnuSize;
+  std::array<MenuItem, kBoardSizes.size()> mnuSizes{};  // one per board size
+  MenuItem mnuBestTimes;
   MenuItem mnuHelp, mnuInst, mnuAbout, mnuExit;
 };
 
@@ -90,10 +97,26 @@ struct Form1 {
 
   std::array<PlayRec, kPlayListSize> PlayList{};
   std::int32_t PlayCount = 0;
+  // Jumps taken back by undo, the last one undone last: redo makes them
+  // again. Any other change of the game forgets them.
+  std::array<PlayRec, kPlayListSize> RedoList{};
+  std::int32_t RedoCount = 0;
 
   bool NewGame = false;
   // Monotonic time of the first jump of the current game; empty until then.
   std::optional<std::chrono::steady_clock::time_point> StartTime;
+  // Whether this game began on a fresh board (start-up, reset, level change),
+  // so that its time is known and a win counts for the best times.
+  bool FreshBoard = false;
+  // A counted win the best times have not taken in yet.
+  struct WinTime {
+    std::int16_t level = 0;
+    long long seconds = 0;
+  };
+  std::optional<WinTime> CountedWin;
+
+  // The board's size on screen, one of kBoardSizes; the rules keep twips.
+  std::int16_t BoardSize = 100;
 
   PopUpMenu Menu;
 
@@ -108,5 +131,11 @@ void MoveBallToHole(Form1& f, std::int16_t ball, std::int16_t hole);
 
 // Checks the level item of GameLevel and clears the other two.
 void CheckLevelItem(Form1& f);
+
+// Checks the size item of BoardSize and clears the others.
+void CheckSizeItem(Form1& f);
+
+// Forgets the undone jumps: any change but an undo or a redo makes them stale.
+void ForgetRedo(Form1& f);
 
 }  // namespace vorn

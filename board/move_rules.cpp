@@ -59,4 +59,11 @@ bool StartingChoiceOpen(const Form1& f) {
   return f.NewGame && f.PlayCount == 0;
 }
 
+void FirstJumpStartsClock(Form1& f, Platform& platform) {
+  if (!f.NewGame) return;
+  f.StartTime = platform.Now();
+  f.NewGame = false;
+  f.Menu.mnuLevel.Enabled = false;
+}
+
 }  // namespace vorn

@@ -32,4 +32,7 @@ bool CheckDroping(const Form1& f, std::int16_t ind);
 // NewGame until its next jump, but its history already describes the board.
 bool StartingChoiceOpen(const Form1& f);
 
+// The first jump of a new game starts its clock and locks the level.
+void FirstJumpStartsClock(Form1& f, Platform& platform);
+
 }  // namespace vorn

@@ -9,11 +9,13 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Peg solitaire on a triangular board")
 set(CPACK_PACKAGE_DESCRIPTION
     "Jump one ball over a neighbour into an empty hole to take the neighbour off
 the board, and finish with as few balls left as possible. Moves can be undone
-and a game in progress can be saved.")
+and a game in progress can be saved. In English, German, French and Spanish.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# vorn_<version>-<release>_<arch>.deb, as the change log names it.
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${VORN_DEB_RELEASE})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "VORN developers <vorn@example.org>")
@@ -28,5 +30,8 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libqt6widgets6, libqt6gui6, libqt6core6, libqt6svg6, libstdc++6, libc6")
 endif()
+
+# Qt's own dialogs (file dialog, message-box buttons) in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 include(CPack)

@@ -86,6 +86,8 @@ void RestoreGame(Form1& f, Platform& platform) {
   f.GameLevel = *choice.level;
   CheckLevelItem(f);
   ResetGame(f, platform);
+  // The time a restored game has taken is not known: its win does not count.
+  f.FreshBoard = false;
   ReplayJumps(f, records, [&platform] { platform.DoEvents(); });
   // The restored game has not started: Save waits for a jump of its own.
   f.Menu.mnuSave.Enabled = false;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "board/form1.h"
 #include "platform/platform.h"
 
 namespace vorn {
@@ -10,5 +11,10 @@ namespace vorn {
 // the executable's name. Anything else, or nothing stored, is level 0.
 std::int16_t ReadStoredLevel(Platform& platform);
 void WriteStoredLevel(Platform& platform, std::int16_t gameLevel);
+
+// The board size chosen in the last run, in percent, under Settings/BoardSize
+// beside the level. Anything but one of kBoardSizes, or nothing, is 100.
+std::int16_t ReadStoredBoardSize(Platform& platform);
+void WriteStoredBoardSize(Platform& platform, std::int16_t percent);
 
 }  // namespace vorn

@@ -32,11 +32,12 @@ ImageElement::ImageElement(QWidget* parent, QString resource, bool receivesMouse
   setFocusPolicy(Qt::NoFocus);
 }
 
-void ImageElement::SetHandCursor(bool hand) {
-  if (hand == hand_) return;
+void ImageElement::SetHandCursor(bool hand, qreal boardScale) {
+  if (hand == hand_ && (!hand || boardScale == handScale_)) return;
   hand_ = hand;
+  handScale_ = boardScale;
   if (hand) {
-    setCursor(HandCursor(devicePixelRatioF()));
+    setCursor(HandCursor(devicePixelRatioF(), boardScale));
   } else {
     unsetCursor();
   }

@@ -20,7 +20,8 @@ class ImageElement : public QWidget {
   ImageElement(QWidget* parent, QString resource, bool receivesMouse);
 
   void SetMouseHandler(MouseHandler handler) { handler_ = std::move(handler); }
-  void SetHandCursor(bool hand);
+  // The hand pointer grows with the board by boardScale.
+  void SetHandCursor(bool hand, qreal boardScale = 1);
   // Where the window is transparent around a softened outline (given in the
   // window's coordinates), the picture is cut along it with the same soft
   // edge; an empty outline draws the whole picture.
@@ -40,6 +41,7 @@ class ImageElement : public QWidget {
   MouseHandler handler_;
   QPainterPath windowOutline_;
   bool hand_ = false;
+  qreal handScale_ = 1;
 };
 
 // Buttons in the numbering the ball events use.

@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QStyle>
 
+#include "platform/message_texts.h"
 #include "platform/regular_file.h"
 
 namespace vorn {
@@ -108,11 +109,11 @@ class KindOnlyIconProvider : public QAbstractFileIconProvider {
   QString type(const QFileInfo& info) const override {
     switch (KindOf(info)) {
       case Drive:
-        return QStringLiteral("Drive");
+        return QCoreApplication::translate("FileDialog", "Drive");
       case Folder:
-        return QStringLiteral("Folder");
+        return QCoreApplication::translate("FileDialog", "Folder");
       default:
-        return QStringLiteral("File");
+        return QCoreApplication::translate("FileDialog", "File");
     }
   }
 
@@ -149,10 +150,11 @@ void QtPlatform::BringViewUpToDate() {
 MsgAnswer QtPlatform::MsgBox(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
                              const std::string& title) {
   BringViewUpToDate();
-  QString text = FromUtf8(prompt);
+  // The texts of the rules in the player's language.
+  QString text = TranslatedMessage(prompt);
   text.replace("\r\n", "\n");
   QMessageBox box(
-      ToQtIcon(icon), FromUtf8(title), text.trimmed(),
+      ToQtIcon(icon), TranslatedMessage(title), text.trimmed(),
       buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, host_);
   box.setObjectName("vornMessageBox");
   box.setDefaultButton(buttons == MsgButtons::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
@@ -216,7 +218,8 @@ std::optional<std::string> QtPlatform::ShowFileDialog(const FileDialogRequest& r
   dialog.setIconProvider(&iconProvider);
   QStringList filters;
   for (size_t i = 0; i < request.filters.size(); ++i) {
-    filters << FromUtf8(request.filters[i]) + " (" + FromUtf8(request.filterPatterns[i]) + ")";
+    filters << TranslatedMessage(request.filters[i]) + " (" + FromUtf8(request.filterPatterns[i]) +
+                   ")";
   }
   dialog.setNameFilters(filters);
   if (request.selectedFilter >= 0 && request.selectedFilter < filters.size()) {

@@ -14,6 +14,7 @@ namespace {
 
 // The tip of the index finger in the hand picture, in its 32 x 32 grid.
 constexpr int kHandHotX = 12, kHandHotY = 2;
+constexpr int kHandSide = 32;
 
 }  // namespace
 
@@ -34,15 +35,20 @@ QPixmap SvgPicture(const QString& resource, QSize logicalSize, qreal devicePixel
   return pixmap;
 }
 
-QCursor HandCursor(qreal devicePixelRatio) {
-  QPixmap hand = SvgPicture(":/assets/hand.svg", QSize(32, 32), devicePixelRatio);
-  if (QGuiApplication::platformName() != "xcb") return QCursor(hand, kHandHotX, kHandHotY);
+QCursor HandCursor(qreal devicePixelRatio, qreal boardScale) {
+  const int side = static_cast<int>(std::lround(kHandSide * boardScale));
+  QPixmap hand = SvgPicture(":/assets/hand.svg", QSize(side, side), devicePixelRatio);
+  if (QGuiApplication::platformName() != "xcb") {
+    return QCursor(hand, static_cast<int>(std::lround(kHandHotX * boardScale)),
+                   static_cast<int>(std::lround(kHandHotY * boardScale)));
+  }
   // An X11 cursor is an image in device pixels, and Qt passes the hot spot
   // on unscaled: give both in device pixels, so the fingertip points at
   // every screen scale.
   hand.setDevicePixelRatio(1);
-  return QCursor(hand, static_cast<int>(std::lround(kHandHotX * devicePixelRatio)),
-                 static_cast<int>(std::lround(kHandHotY * devicePixelRatio)));
+  const qreal scale = devicePixelRatio * boardScale;
+  return QCursor(hand, static_cast<int>(std::lround(kHandHotX * scale)),
+                 static_cast<int>(std::lround(kHandHotY * scale)));
 }
 
 }  // namespace vorn

@@ -33,6 +33,7 @@ void ChooseStartingHole(Form1& f, Platform& platform, std::int16_t b, std::int16
   MoveBallToHole(f, b, f.EmptyLabel);
   f.Image2[f.EmptyLabel].Tag = b;
   f.Image2[h].Tag.reset();
+  ForgetRedo(f);
   CheckBlk(f, platform);
 }
 
@@ -83,11 +84,8 @@ void Image1_MouseUp(Form1& f, Platform& platform, std::int16_t b, int /*Button*/
   f.Image2[t].Tag = b;
   EatLabel(f, f.EmptyLabel, t);
   f.Image2[f.EmptyLabel].Tag.reset();
-  if (f.NewGame) {
-    f.StartTime = platform.Now();
-    f.NewGame = false;
-    f.Menu.mnuLevel.Enabled = false;
-  }
+  ForgetRedo(f);
+  FirstJumpStartsClock(f, platform);
   // The carry is over before the survey, which may show the end of the game.
   f.Dragging = false;
   CheckBlk(f, platform);

@@ -15,8 +15,8 @@ namespace vorn {
 
 namespace {
 
-void DrawLine(QPainter& painter, const LineElement& line) {
-  painter.drawLine(ToPixels(line.X1, line.Y1), ToPixels(line.X2, line.Y2));
+void DrawLine(QPainter& painter, const BoardScale& scale, const LineElement& line) {
+  painter.drawLine(scale.ToPixels(line.X1, line.Y1), scale.ToPixels(line.X2, line.Y2));
 }
 
 }  // namespace
@@ -25,7 +25,14 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
   setObjectName("Picture1");
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setGeometry(QRect(QPoint(0, 0), TwipsSize(kPicture1Width, kPicture1Height)));
+  SetScale(scale_);
+}
+
+void BoardPicture::SetScale(const BoardScale& scale) {
+  scale_ = scale;
+  setGeometry(QRect(QPoint(0, 0), scale_.TwipsSize(kPicture1Width, kPicture1Height)));
+  background_ = QPixmap();
+  update();
 }
 
 void BoardPicture::SetSmoothEdges(bool smooth) {
@@ -50,12 +57,14 @@ const QPixmap& BoardPicture::Background() {
   QPainter painter(&wood);
   painter.drawPixmap(0, 0,
                      SvgPicture(":/assets/board.svg",
-                                QSize(kBackgroundWidthPixels, kBackgroundHeightPixels), scale));
+                                QSize(scale_.Pixels(kBackgroundWidthPixels),
+                                      scale_.Pixels(kBackgroundHeightPixels)),
+                                scale));
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(
-      QPen(palette().color(QPalette::WindowText), kLineWidthPixels, Qt::SolidLine, Qt::FlatCap));
-  DrawLine(painter, kLine1);
-  DrawLine(painter, kLine3);
+  painter.setPen(QPen(palette().color(QPalette::WindowText), kLineWidthPixels * scale_.Factor(),
+                      Qt::SolidLine, Qt::FlatCap));
+  DrawLine(painter, scale_, kLine1);
+  DrawLine(painter, scale_, kLine3);
   painter.end();
   if (!smooth_) {
     background_ = wood;
@@ -66,8 +75,7 @@ const QPixmap& BoardPicture::Background() {
   QPixmap triangle(pixels);
   triangle.fill(Qt::transparent);
   QPainterPath outline;
-  outline.addPolygon(
-      QTransform::fromScale(scale, scale).map(QPolygonF(TrianglePolygon(window()->size()))));
+  outline.addPolygon(QTransform::fromScale(scale, scale).map(QPolygonF(scale_.Triangle())));
   outline.closeSubpath();
   painter.begin(&triangle);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -119,7 +127,7 @@ void BoardPicture::mouseReleaseEvent(QMouseEvent*) {
 }
 
 void BoardPicture::keyPressEvent(QKeyEvent* event) {
-  if (onKeyDown) onKeyDown(event->key());
+  if (onKeyDown) onKeyDown(event->key(), event->modifiers());
 }
 
 }  // namespace vorn

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "ui/twips.h"
+
 namespace vorn {
 
 // Picture1: the board background. It takes the keyboard focus and every press
@@ -13,7 +15,10 @@ class BoardPicture : public QWidget {
   explicit BoardPicture(QWidget* parent);
 
   std::function<void(Qt::MouseButton, QPointF globalPos)> onMouseDown;
-  std::function<void(int key)> onKeyDown;
+  std::function<void(int key, Qt::KeyboardModifiers modifiers)> onKeyDown;
+
+  // Grows the board, its wood and its border lines with the window.
+  void SetScale(const BoardScale& scale);
 
   // A left press on the background: the window follows the mouse once the
   // pointer has moved the platform's drag distance with the button held. A
@@ -40,6 +45,7 @@ class BoardPicture : public QWidget {
   const QPixmap& Background();
 
   bool smooth_ = false;
+  BoardScale scale_;
   QPixmap background_;
   bool backgroundSmooth_ = false;
   bool moveArmed_ = false;

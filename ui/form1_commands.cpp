@@ -9,6 +9,7 @@
 #include "persistence/undo_play.h"
 #include "ui/form1_window.h"
 #include "ui/frm_about.h"
+#include "ui/frm_best_times.h"
 #include "ui/frm_inst.h"
 
 namespace vorn {
@@ -19,7 +20,8 @@ void Form1Window::ConnectCommands() {
   auto command = [this](QAction* action, void (Form1Window::*handler)()) {
     connect(action, &QAction::triggered, this, [this, action, handler] {
       PutCarriedBallBack();
-      if (action == menu_.mnuUndo || action == menu_.mnuRestore || action == menu_.mnuReset) {
+      if (action == menu_.mnuUndo || action == menu_.mnuRedo || action == menu_.mnuRestore ||
+          action == menu_.mnuReset) {
         ClearHintMarks();
       }
       (this->*handler)();
@@ -27,6 +29,8 @@ void Form1Window::ConnectCommands() {
     });
   };
   command(menu_.mnuUndo, &Form1Window::mnuUndo_Click);
+  command(menu_.mnuRedo, &Form1Window::mnuRedo_Click);
+  command(menu_.mnuBestTimes, &Form1Window::mnuBestTimes_Click);
   command(menu_.mnuHint, &Form1Window::mnuHint_Click);
   command(menu_.mnuRestore, &Form1Window::mnuRestore_Click);
   command(menu_.mnuSave, &Form1Window::mnuSave_Click);
@@ -44,10 +48,32 @@ void Form1Window::ConnectCommands() {
     });
     ++n;
   }
+  for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
+    connect(menu_.mnuSizes[i], &QAction::triggered, this, [this, i] {
+      SetBoardSize(kBoardSizes[i]);
+      SyncView();
+    });
+  }
 }
 
 void Form1Window::mnuUndo_Click() {
   if (f_.PlayCount > 0) UndoPlay(f_, platform_);
+}
+
+void Form1Window::mnuRedo_Click() {
+  if (f_.Menu.mnuRedo.Enabled) RedoPlay(f_, platform_);
+}
+
+FrmBestTimes* Form1Window::BestTimes() const {
+  return frmBestTimes_;
+}
+
+void Form1Window::mnuBestTimes_Click() {
+  SyncView();  // a win just made is in the records first
+  if (frmBestTimes_) frmBestTimes_->close();
+  frmBestTimes_ = new FrmBestTimes(this, platform_, newRecordLevel_);
+  frmBestTimes_->setAttribute(Qt::WA_DeleteOnClose);
+  frmBestTimes_->open();
 }
 
 void Form1Window::mnuRestore_Click() {
@@ -101,12 +127,14 @@ void Form1Window::CloseFor(UnloadMode mode) {
 void Form1Window::CommitData() {
   sessionEnding_ = true;
   WriteStoredLevel(platform_, f_.GameLevel);
+  WriteStoredBoardSize(platform_, f_.BoardSize);
 }
 
 void Form1Window::Terminate() {
   PutCarriedBallBack();
   Form_Unload();
   if (frmInst_) frmInst_->close();
+  if (frmBestTimes_) frmBestTimes_->close();
   hide();
   // A close would be refused while another one waits on the exit question,
   // and every modal dialog runs an event loop of its own: exit ends them all.
@@ -115,8 +143,10 @@ void Form1Window::Terminate() {
 
 void Form1Window::Form_QueryUnload(bool& cancel, UnloadMode mode) {
   if (mode == UnloadMode::SessionEnd || sessionEnding_ || f_.NewGame) return;
-  if (platform_.MsgBox("Are you sure you want to exit", MsgButtons::YesNo, MsgIcon::Question,
-                       "VORN Exit") == MsgAnswer::No) {
+  if (platform_.MsgBox(
+          QCoreApplication::translate("Form1", "Are you sure you want to exit").toStdString(),
+          MsgButtons::YesNo, MsgIcon::Question,
+          QCoreApplication::translate("Form1", "VORN Exit").toStdString()) == MsgAnswer::No) {
     cancel = true;
   }
 }
@@ -125,6 +155,7 @@ void Form1Window::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
   WriteStoredLevel(platform_, f_.GameLevel);
+  WriteStoredBoardSize(platform_, f_.BoardSize);
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
@@ -141,6 +172,7 @@ void Form1Window::closeEvent(QCloseEvent* event) {
   }
   Form_Unload();
   if (frmInst_) frmInst_->close();
+  if (frmBestTimes_) frmBestTimes_->close();
   event->accept();
   QCoreApplication::quit();
 }

@@ -2,6 +2,7 @@
 #include <string>
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include "board/hint.h"
 #include "board/move_rules.h"
@@ -17,10 +18,15 @@ constexpr int kBusyPointerDelayMs = 150;
 
 // What a hint says when no winning line is left.
 std::string NoWinningLineText(const Form1& f) {
-  return StartingChoiceOpen(f)
-             ? "No winning line is left from here. Right-click a ball to start from another "
-               "hole."
-             : "No winning line is left from here. Undo takes jumps back.";
+  const QString text =
+      StartingChoiceOpen(f)
+          ? QCoreApplication::translate("Form1",
+                                        "No winning line is left from here. Right-click a ball "
+                                        "to start from another hole.")
+          : QCoreApplication::translate("Form1",
+                                        "No winning line is left from here. Undo takes jumps "
+                                        "back.");
+  return text.toStdString();
 }
 
 }  // namespace
@@ -41,8 +47,8 @@ void Form1Window::HintAnswered(const Solver::Answer& answer) {
   // the answer stale; showing that change stops what is left.
   if (BoardOf(f_) != shownBoard_) return;
   if (answer.winnable && answer.hint) {
-    hintFrom_->ShowAround(image2_[answer.hint->from]->geometry());
-    hintTo_->ShowAround(image2_[answer.hint->to]->geometry());
+    hintFrom_->ShowAround(image2_[answer.hint->from]->geometry(), scale_.Factor());
+    hintTo_->ShowAround(image2_[answer.hint->to]->geometry(), scale_.Factor());
     return;
   }
   platform_.MsgBox(NoWinningLineText(f_), MsgButtons::OK, MsgIcon::Information, "VORN");

@@ -1,13 +1,19 @@
 #include "ui/form1_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QDate>
 #include <QEvent>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "board/board_geometry.h"
 #include "board/board_layout.h"
 #include "board/hint.h"
 #include "board/move_rules.h"
+#include "persistence/best_times.h"
 #include "persistence/stored_level.h"
 #include "persistence/undo_play.h"
 #include "platform/secondary_windows.h"
@@ -28,14 +34,6 @@ constexpr int kBallDesign[kElementCount] = {1, 5, 2, 1, 3, 4, 6, 7, 8, 1, 9, 5, 
 
 constexpr int kCompositingCheckMs = 1500;
 
-QPoint PixelPosition(float left, float top) {
-  return {ToPixel(left), ToPixel(top)};
-}
-
-QSize ElementSize(float width, float height) {
-  return {ToPixel(width), ToPixel(height)};
-}
-
 }  // namespace
 
 Form1Window::Form1Window(Platform& platform, QWidget* parent)
@@ -44,14 +42,16 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
   KeepOffTaskBar(this);
   KeepSecondaryWindowsOver(this);
   setWindowTitle(QString());
-  setFixedSize(kClientWidthPixels, kClientHeightPixels);
+  setFixedSize(scale_.ClientSize());
   // Lets the triangle have smooth edges on a compositing desktop; elsewhere
   // the mask cuts the window and nothing transparent is ever shown.
   setAttribute(Qt::WA_TranslucentBackground);
 
   picture1_ = new BoardPicture(this);
   picture1_->onMouseDown = [this](Qt::MouseButton b, QPointF p) { Picture1_MouseDown(b, p); };
-  picture1_->onKeyDown = [this](int key) { Picture1_KeyDown(key); };
+  picture1_->onKeyDown = [this](int key, Qt::KeyboardModifiers modifiers) {
+    Picture1_KeyDown(key, modifiers);
+  };
   for (int i = 0; i < kElementCount; ++i) {
     image2_[i] = new ImageElement(picture1_, ":/assets/hole.svg", false);
     image2_[i]->setObjectName(QString("Image2_%1").arg(i));
@@ -92,9 +92,11 @@ Form1Window::~Form1Window() {
 
 void Form1Window::Form_Load() {
   f_.GameLevel = ReadStoredLevel(platform_);
+  SetBoardSize(ReadStoredBoardSize(platform_));
   ShapeToTriangle();
   SetBalls(f_);
   f_.NewGame = true;
+  f_.FreshBoard = true;
   f_.Menu.mnuRestore.Visible = true;
   f_.Menu.mnuSave.Visible = true;
   f_.Menu.mnuLevel.Visible = true;
@@ -107,23 +109,66 @@ void Form1Window::Form_Load() {
 
 void Form1Window::ShapeToTriangle() {
   const bool smooth = DesktopComposites();
-  CutToTriangle(this, TrianglePolygon(size()), smooth);
+  CutToTriangle(this, scale_.Triangle(), smooth);
   picture1_->SetSmoothEdges(smooth);
   QPainterPath outline;
   if (smooth) {
-    outline.addPolygon(QPolygonF(TrianglePolygon(size())));
+    outline.addPolygon(QPolygonF(scale_.Triangle()));
     outline.closeSubpath();
   }
   for (ImageElement* element : image1_) element->SetWindowOutline(outline);
   for (ImageElement* element : image2_) element->SetWindowOutline(outline);
 }
 
+void Form1Window::SetBoardSize(std::int16_t percent) {
+  if (std::find(kBoardSizes.begin(), kBoardSizes.end(), percent) == kBoardSizes.end()) return;
+  f_.BoardSize = percent;
+  CheckSizeItem(f_);
+  const BoardScale scale(percent / 100.0);
+  if (scale.Factor() == scale_.Factor()) return;
+  PutCarriedBallBack();
+  ClearHintMarks();
+  // Where the board's centre is now, as the window system has it.
+  if (isVisible()) SyncWindowPosition(this);
+  const QPointF centre = QRectF(geometry()).center();
+  scale_ = scale;
+  setFixedSize(scale_.ClientSize());
+  picture1_->SetScale(scale_);
+  ShapeToTriangle();
+  SyncView();
+  if (!isVisible()) return;
+  QPoint place = (centre - QPointF(width(), height()) / 2).toPoint();
+  if (const QScreen* shown = screen()) {
+    // Kept on the screen; a board larger than the screen shows its top left.
+    const QRect room = shown->availableGeometry();
+    place.setX(std::max(room.left(), std::min(place.x(), room.right() + 1 - width())));
+    place.setY(std::max(room.top(), std::min(place.y(), room.bottom() + 1 - height())));
+  }
+  move(place);
+}
+
+void Form1Window::StepBoardSize(int step) {
+  const auto at = std::find(kBoardSizes.begin(), kBoardSizes.end(), f_.BoardSize);
+  const auto index =
+      std::clamp<std::ptrdiff_t>((at - kBoardSizes.begin()) + step, 0, std::ssize(kBoardSizes) - 1);
+  SetBoardSize(kBoardSizes[static_cast<std::size_t>(index)]);
+}
+
+void Form1Window::RecordCountedWin() {
+  if (!f_.CountedWin) return;
+  const Form1::WinTime win = *f_.CountedWin;
+  f_.CountedWin.reset();
+  const bool record = RecordWin(platform_, win.level, win.seconds,
+                                QDate::currentDate().toString(Qt::ISODate).toStdString());
+  newRecordLevel_ = record ? std::optional<int>(win.level) : std::nullopt;
+}
+
 void Form1Window::SyncView() {
+  RecordCountedWin();
   for (int i = 0; i < kElementCount; ++i) {
     const vorn::Hole& hole = f_.Image2[i];
     ImageElement* element = image2_[i];
-    element->setGeometry(
-        QRect(PixelPosition(hole.Left, hole.Top), ElementSize(hole.Width, hole.Height)));
+    element->setGeometry(scale_.TwipsRect(hole.Left, hole.Top, hole.Width, hole.Height));
     if (element->isVisibleTo(picture1_) != hole.Visible) element->setVisible(hole.Visible);
   }
   const auto carried = CarriedBall(f_);
@@ -132,10 +177,10 @@ void Form1Window::SyncView() {
   for (int i = 0; i < kElementCount; ++i) {
     const vorn::Ball& ball = f_.Image1[i];
     ImageElement* element = image1_[i];
-    element->setGeometry(
-        QRect(PixelPosition(ball.Left, ball.Top), ElementSize(ball.Width, ball.Height)));
+    element->setGeometry(scale_.TwipsRect(ball.Left, ball.Top, ball.Width, ball.Height));
     if (element->isVisibleTo(picture1_) != ball.Visible) element->setVisible(ball.Visible);
-    element->SetHandCursor(ball.MouseIcon && ball.MousePointer == PointerKind::Custom);
+    element->SetHandCursor(ball.MouseIcon && ball.MousePointer == PointerKind::Custom,
+                           scale_.Factor());
   }
   if (BoardOf(f_) != shownBoard_) BoardChanged();
   MirrorMenu(f_.Menu, menu_);
@@ -157,8 +202,8 @@ void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int b
   // Twips relative to the ball's own Left and Top, as the rules expect.
   const ImageElement* element = image1_[index];
   const vorn::Ball& ball = f_.Image1[index];
-  const float x = static_cast<float>(ToTwips(element->x() + pos.x()) - ball.Left);
-  const float y = static_cast<float>(ToTwips(element->y() + pos.y()) - ball.Top);
+  const float x = static_cast<float>(scale_.ToTwips(element->x() + pos.x()) - ball.Left);
+  const float y = static_cast<float>(scale_.ToTwips(element->y() + pos.y()) - ball.Top);
   const auto b = static_cast<std::int16_t>(index);
   switch (kind) {
     case ImageElement::MouseEvent::Down:
@@ -169,7 +214,7 @@ void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int b
       // A ball carried out of the window goes home rather than being left
       // where nobody can see it.
       const QPoint inWindow = element->mapTo(this, pos.toPoint());
-      if (f_.Dragging && !TrianglePolygon(size()).containsPoint(inWindow, Qt::OddEvenFill)) {
+      if (f_.Dragging && !scale_.Triangle().containsPoint(inWindow, Qt::OddEvenFill)) {
         CancelCarry(f_);
       } else {
         Image1_MouseMove(f_, platform_, b, button, 0, x, y);
@@ -209,7 +254,26 @@ void Form1Window::ShowPopUpMenu(QPoint globalPos) {
   menu_.mnuPopUp->popup(globalPos);
 }
 
-void Form1Window::Picture1_KeyDown(int key) {
+void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  // The keys with Ctrl: undo, redo and the board's size.
+  const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+  if (held & Qt::ControlModifier) {
+    const bool shift = held & Qt::ShiftModifier;
+    if (key == Qt::Key_Z && !shift) {
+      key = Qt::Key_F8;
+    } else if (key == Qt::Key_Y || (key == Qt::Key_Z && shift)) {
+      key = Qt::Key_F9;
+    } else if (key == Qt::Key_Plus || key == Qt::Key_Equal) {
+      StepBoardSize(+1);
+      return;
+    } else if (key == Qt::Key_Minus) {
+      StepBoardSize(-1);
+      return;
+    } else if (key == Qt::Key_0) {
+      SetBoardSize(100);
+      return;
+    }
+  }
   switch (key) {
     case Qt::Key_F1:
       ShowPopUpMenu(QCursor::pos());
@@ -219,6 +283,11 @@ void Form1Window::Picture1_KeyDown(int key) {
       ClearHintMarks();
       if (f_.Menu.mnuUndo.Enabled) UndoPlay(f_, platform_);
       break;
+    case Qt::Key_F9:
+      PutCarriedBallBack();
+      ClearHintMarks();
+      if (f_.Menu.mnuRedo.Enabled) RedoPlay(f_, platform_);
+      break;
     case Qt::Key_F3:
       PutCarriedBallBack();
       mnuHint_Click();
@@ -226,8 +295,11 @@ void Form1Window::Picture1_KeyDown(int key) {
     case Qt::Key_F2:
       PutCarriedBallBack();
       ClearHintMarks();
-      if (platform_.MsgBox("Are you sure you want to reset this game", MsgButtons::YesNo,
-                           MsgIcon::None, "Reset VORN") == MsgAnswer::Yes) {
+      if (platform_.MsgBox(
+              QCoreApplication::translate("Form1", "Are you sure you want to reset this game")
+                  .toStdString(),
+              MsgButtons::YesNo, MsgIcon::None,
+              QCoreApplication::translate("Form1", "Reset VORN").toStdString()) == MsgAnswer::Yes) {
         ResetGame(f_, platform_);
       }
       break;

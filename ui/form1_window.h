@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include <QPointer>
 #include <QTimer>
@@ -14,10 +15,12 @@
 #include "ui/board_picture.h"
 #include "ui/hint_search.h"
 #include "ui/popup_menu.h"
+#include "ui/twips.h"
 
 namespace vorn {
 
 class FrmAbout;
+class FrmBestTimes;
 class FrmInst;
 class HintMark;
 
@@ -42,6 +45,11 @@ class Form1Window : public QWidget {
   ImageElement* Hole(int index) const { return image2_[index]; }
   const PopUpMenuActions& Menu() const { return menu_; }
   FrmInst* Instructions() const;
+  FrmBestTimes* BestTimes() const;
+  // The board's size on screen, in percent of its design.
+  const BoardScale& Scale() const { return scale_; }
+  // Shows the board at one of kBoardSizes, its centre where it was, on the screen.
+  void SetBoardSize(std::int16_t percent);
   // The rings of the last hint: the ball to move, then its landing hole.
   HintMark* HintFrom() const { return hintFrom_; }
   HintMark* HintTo() const { return hintTo_; }
@@ -67,7 +75,11 @@ class Form1Window : public QWidget {
   void Form_QueryUnload(bool& cancel, UnloadMode mode);
   void Form_Unload();
   void Picture1_MouseDown(Qt::MouseButton button, QPointF globalPos);
-  void Picture1_KeyDown(int key);
+  void Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // Next (+1) or previous (-1) board size.
+  void StepBoardSize(int step);
+  // Takes a counted win into the best times.
+  void RecordCountedWin();
   void BallMouseEvent(int index, ImageElement::MouseEvent kind, int button, QPointF pos);
   void ShowPopUpMenu(QPoint globalPos);
   // Ends a carry before anything else may change the board.
@@ -92,6 +104,8 @@ class Form1Window : public QWidget {
   void ClearHintMarks();
 
   void mnuUndo_Click();
+  void mnuRedo_Click();
+  void mnuBestTimes_Click();
   void mnuRestore_Click();
   void mnuSave_Click();
   void mnuReset_Click();
@@ -109,6 +123,10 @@ class Form1Window : public QWidget {
   int raisedBall_ = -1;
   UnloadMode unloadMode_ = UnloadMode::UserClose;
   QPointer<FrmInst> frmInst_;
+  QPointer<FrmBestTimes> frmBestTimes_;
+  BoardScale scale_;
+  // The level whose best time the last counted win made, if it did.
+  std::optional<int> newRecordLevel_;
   bool unloaded_ = false;
   bool sessionEnding_ = false;
 

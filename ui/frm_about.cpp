@@ -1,5 +1,6 @@
 #include "ui/frm_about.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -13,8 +14,9 @@ namespace vorn {
 
 namespace {
 
-const QString kAppTitle = "VORN Game";
-constexpr int kMajor = 2, kMinor = 0, kRevision = 1;
+QString AppTitle() {
+  return QCoreApplication::translate("frmAbout", "VORN Game");
+}
 
 // The etched rule above the buttons: a grey line with a white one under it.
 class EtchedSeparator : public QWidget {
@@ -50,7 +52,7 @@ FrmAbout::FrmAbout(QWidget* parent, Platform& platform)
                           Qt::WindowCloseButtonHint),
       platform_(platform) {
   setObjectName("frmAbout");
-  setWindowTitle("About " + kAppTitle);
+  setWindowTitle(QCoreApplication::translate("frmAbout", "About %1").arg(AppTitle()));
   setFixedSize(TwipsSize(5730, 3555));
 
   auto* picIcon = new QLabel(this);
@@ -58,24 +60,32 @@ FrmAbout::FrmAbout(QWidget* parent, Platform& platform)
   picIcon->setGeometry(TwipsRect(240, 240, 810, 810));
   picIcon->setPixmap(SvgPicture(":/assets/icon.svg", picIcon->size(), devicePixelRatioF()));
 
-  QLabel* title = AddLabel(this, "lblTitle", kAppTitle, TwipsRect(1050, 240, 3885, 480));
+  QLabel* title = AddLabel(this, "lblTitle", AppTitle(), TwipsRect(1050, 240, 3885, 480));
   QFont titleFont = title->font();
   titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
   titleFont.setBold(true);
   title->setFont(titleFont);
-  AddLabel(this, "lblVersion", QString("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision),
+  // The project's version, from the build.
+  AddLabel(this, "lblVersion",
+           QCoreApplication::translate("frmAbout", "Version %1.%2.%3")
+               .arg(VORN_VERSION_MAJOR)
+               .arg(VORN_VERSION_MINOR)
+               .arg(VORN_VERSION_PATCH),
            TwipsRect(1050, 780, 3885, 225));
-  AddLabel(this, "lblDescription", "VORN Game is a game to entretain kids and adults. ",
-           TwipsRect(1050, 1125, 3885, 1170));
+  AddLabel(
+      this, "lblDescription",
+      QCoreApplication::translate("frmAbout", "VORN Game is a game to entretain kids and adults. "),
+      TwipsRect(1050, 1125, 3885, 1170));
   new EtchedSeparator(this);
 
-  cmdOK_ = new QPushButton("OK", this);
+  cmdOK_ = new QPushButton(QCoreApplication::translate("frmAbout", "OK"), this);
   cmdOK_->setObjectName("cmdOK");
   cmdOK_->setGeometry(TwipsRect(4245, 2625, 1260, 345));
   cmdOK_->setDefault(true);
   connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
-  auto* cmdSysInfo = new QPushButton("&System Info...", this);
+  auto* cmdSysInfo =
+      new QPushButton(QCoreApplication::translate("frmAbout", "&System Info..."), this);
   cmdSysInfo->setObjectName("cmdSysInfo");
   cmdSysInfo->setGeometry(TwipsRect(4260, 3075, 1245, 345));
   cmdSysInfo->setAutoDefault(false);
@@ -89,8 +99,10 @@ void FrmAbout::showEvent(QShowEvent* event) {
 
 void FrmAbout::StartSysInfo() {
   if (!StartSystemInformationViewer()) {
-    platform_.MsgBox("System Information Is Unavailable At This Time", MsgButtons::OK,
-                     MsgIcon::None, kAppTitle.toStdString());
+    platform_.MsgBox(
+        QCoreApplication::translate("frmAbout", "System Information Is Unavailable At This Time")
+            .toStdString(),
+        MsgButtons::OK, MsgIcon::None, AppTitle().toStdString());
   }
 }
 

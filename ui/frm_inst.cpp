@@ -1,5 +1,6 @@
 #include "ui/frm_inst.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -8,20 +9,21 @@
 
 namespace vorn {
 
-const char* const kInstructionsText =
+const char* const kInstructionsText = QT_TRANSLATE_NOOP(
+    "frmInst",
     "The purpose of this game is to finish with only one circle "
     "on the board. You can only move a circle from one position to another by "
     "jumping over another one."
     "\r\n"
     "You may start with the empty circle any where, just"
     " Right_Click on the circle you want to be the initial empty one at the beggining of the"
-    " game.";
+    " game.");
 
 FrmInst::FrmInst(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName("frmInst");
-  setWindowTitle("Game Instructions");
+  setWindowTitle(QCoreApplication::translate("frmInst", "Game Instructions"));
   setFixedSize(TwipsSize(3495, 2880));
 
   text1_ = new QPlainTextEdit(this);
@@ -31,9 +33,10 @@ FrmInst::FrmInst(QWidget* parent)
   QFont font("MS Sans Serif", 12);
   font.setStyleHint(QFont::SansSerif);
   text1_->setFont(font);
-  text1_->setPlainText(QString(kInstructionsText).replace("\r\n", "\n"));
+  text1_->setPlainText(
+      QCoreApplication::translate("frmInst", kInstructionsText).replace("\r\n", "\n"));
 
-  okButton_ = new QPushButton("OK", this);
+  okButton_ = new QPushButton(QCoreApplication::translate("frmInst", "OK"), this);
   okButton_->setObjectName("OKButton");
   okButton_->setGeometry(TwipsRect(1080, 2400, 1215, 375));
   okButton_->setDefault(true);

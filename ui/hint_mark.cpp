@@ -1,5 +1,7 @@
 #include "ui/hint_mark.h"
 
+#include <cmath>
+
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -25,8 +27,10 @@ HintMark::HintMark(QWidget* board, QColor colour) : QWidget(board), colour_(colo
   connect(&fade_, &QVariantAnimation::finished, this, &HintMark::Clear);
 }
 
-void HintMark::ShowAround(QRect hole) {
-  setGeometry(hole.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+void HintMark::ShowAround(QRect hole, qreal boardScale) {
+  scale_ = boardScale;
+  const int margin = static_cast<int>(std::lround(kMargin * boardScale));
+  setGeometry(hole.adjusted(-margin, -margin, margin, margin));
   opacity_ = 1;
   show();
   raise();
@@ -43,12 +47,13 @@ void HintMark::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setOpacity(opacity_);
-  const QRectF ring = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
+  const qreal inset = 2.5 * scale_;
+  const QRectF ring = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
   QColor glow = colour_;
   glow.setAlphaF(0.35);
-  painter.setPen(QPen(glow, 5));
+  painter.setPen(QPen(glow, 5 * scale_));
   painter.drawEllipse(ring);
-  painter.setPen(QPen(colour_, 2));
+  painter.setPen(QPen(colour_, 2 * scale_));
   painter.drawEllipse(ring);
 }
 

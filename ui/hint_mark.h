@@ -10,8 +10,9 @@ class HintMark : public QWidget {
  public:
   HintMark(QWidget* board, QColor colour);
 
-  // Rings the rectangle (a hole's, in the board's pixels) and starts fading.
-  void ShowAround(QRect hole);
+  // Rings the rectangle (a hole's, in the board's pixels) and starts fading;
+  // the ring grows with the board by boardScale.
+  void ShowAround(QRect hole, qreal boardScale = 1);
   void Clear();
 
  protected:
@@ -20,6 +21,7 @@ class HintMark : public QWidget {
  private:
   QColor colour_;
   qreal opacity_ = 1;
+  qreal scale_ = 1;
   QVariantAnimation fade_;
 };
 

@@ -5,10 +5,16 @@
 #include "platform/qt_platform.h"
 #include "platform/termination_signals.h"
 #include "ui/form1_window.h"
+#include "ui/languages.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  // Ties the windows to the launcher (the Wayland application id); on X11 the
+  // launcher names the window class, which is the executable's name.
+  QGuiApplication::setDesktopFileName(VORN_APP_ID);
+  vorn::Languages languages;
+  languages.Use(QLocale::system());
   vorn::QtPlatform platform;
   vorn::Form1Window window(platform);
   platform.SetHost(&window, [&window] { window.SyncView(); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QAction>
 #include <QMenu>
 
@@ -12,6 +14,7 @@ namespace vorn {
 struct PopUpMenuActions {
   QMenu* mnuPopUp = nullptr;
   QAction* mnuUndo = nullptr;
+  QAction* mnuRedo = nullptr;
   QAction* mnuHint = nullptr;
   QAction* mnuRestore = nullptr;
   QAction* mnuSave = nullptr;
@@ -20,6 +23,9 @@ struct PopUpMenuActions {
   QAction* mnuLevel1 = nullptr;
   QAction* mnuLevel2 = nullptr;
   QAction* mnuLevel3 = nullptr;
+  QMenu* mnuSize = nullptr;
+  std::array<QAction*, kBoardSizes.size()> mnuSizes{};  // mnuSize100, mnuSize125, ...
+  QAction* mnuBestTimes = nullptr;
   QMenu* mnuHelp = nullptr;
   QAction* mnuInst = nullptr;
   QAction* mnuAbout = nullptr;

@@ -10,7 +10,11 @@ export LC_ALL=C
 # Every file an install under /usr holds, and nothing else.
 expected_files() {
   printf 'usr/%s\n' \
-    bin/vorn \
+    games/vorn \
+    share/doc/vorn/copyright \
+    share/doc/vorn/changelog.Debian.gz \
+    share/man/man6/vorn.6.gz \
+    share/lintian/overrides/vorn \
     "share/applications/$app_id.desktop" \
     "share/metainfo/$app_id.metainfo.xml" \
     "share/icons/hicolor/scalable/apps/$app_id.svg" \

@@ -7,7 +7,7 @@ source "$(dirname "$0")/common.sh"
 out=$scratch/out
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$scratch/cpack.log" ||
   { cat "$scratch/cpack.log" >&2; fail "cpack"; }
-deb=$out/vorn_${version}_$(dpkg --print-architecture).deb
+deb=$out/vorn_${version}-1_$(dpkg --print-architecture).deb
 [[ -f $deb ]] || fail "no $(basename "$deb"); cpack made: $(cd "$out" && echo *.deb)"
 
 diff -u <(expected_files) \
@@ -16,7 +16,10 @@ diff -u <(expected_files) \
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Package) == vorn ]] || fail "Package: $(field Package)"
-[[ $(field Version) == "$version" ]] || fail "Version: $(field Version)"
+[[ $(field Version) == "$version-1" ]] || fail "Version: $(field Version)"
+[[ $(field Section) == games ]] || fail "Section: $(field Section)"
+[[ $(field Recommends) == *qt6-translations-l10n* ]] ||
+  fail "Recommends lacks Qt's own translations: $(field Recommends)"
 
 # Depends names the runtime packages, and each one is a real package here:
 # the build linked against them, so a name dpkg does not know is a typo.
@@ -28,4 +31,10 @@ done
 for name in "${names[@]}"; do
   dpkg-query -W "$name" >/dev/null 2>&1 || fail "Depends names unknown package $name"
 done
+
+# Debian's own checks of a package: no error and no warning. Informational
+# tags are shown but allowed.
+lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1 ||
+  { cat "$scratch/lintian.log" >&2; fail "lintian"; }
+[[ -s $scratch/lintian.log ]] && { echo "lintian notes:"; cat "$scratch/lintian.log"; }
 echo "deb package OK: $(basename "$deb"), Depends: $depends"

@@ -12,22 +12,37 @@ diff -u <(expected_files) <(cd "$root" && find . ! -type d | sed 's|^\./||' | so
   fail "installed files differ from the expected list (- expected, + installed)"
 
 # The binary must run from where it lands, not lean on the build tree.
-bin=$root/usr/bin/vorn
+bin=$root/usr/games/vorn
 if readelf -d "$bin" | grep -E 'R(UN)?PATH' | grep -F -e "$build" -e "$source_dir" >&2; then
-  fail "usr/bin/vorn keeps a library path into the build or source tree"
+  fail "usr/games/vorn keeps a library path into the build or source tree"
 fi
-! ldd "$bin" | grep 'not found' || fail "usr/bin/vorn needs libraries that are not found"
+! ldd "$bin" | grep 'not found' || fail "usr/games/vorn needs libraries that are not found"
 
 # The launcher must name the installed program and icons (the metainfo's id
 # and launchable are checked by validate-tree below).
 desktop=$root/usr/share/applications/$app_id.desktop
 metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
 exec_cmd=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-[[ -x $root/usr/bin/$exec_cmd ]] || fail "Exec=$exec_cmd is not an installed program"
+[[ -x $root/usr/games/$exec_cmd ]] || fail "Exec=$exec_cmd is not an installed program"
+# Qt names the X11 window class after the executable; the launcher must
+# declare it to be tied to the window.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[[ $wm_class == "$exec_cmd" ]] || fail "StartupWMClass=$wm_class, the window class is $exec_cmd"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [[ $icon == "$app_id" ]] || fail "Icon=$icon, the icons are installed as $app_id"
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
 [[ $newest == "$version" ]] || fail "newest release in metainfo is $newest, the project is $version"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+  fail "metainfo does not name the GPL, version 3 or later"
+for lang in de es fr; do
+  grep -q "^Comment\[$lang\]=" "$desktop" || fail "the launcher has no comment in $lang"
+  grep -q "<summary xml:lang=\"$lang\">" "$metainfo" || fail "metainfo has no summary in $lang"
+done
+# The manual page is well formed and names the version.
+man_page=$root/usr/share/man/man6/vorn.6.gz
+zcat "$man_page" | grep -q "vorn $version" || fail "vorn.6 does not name version $version"
+warnings=$(zcat "$man_page" | LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z - 2>&1 >/dev/null) || true
+[[ -z $warnings ]] || { echo "$warnings" >&2; fail "vorn.6 has mistakes"; }
 
 # Each PNG is the size its folder claims; the scalable one is the program icon.
 for size in 48 64 128 256; do

@@ -31,7 +31,8 @@ TEST(QtPlatformMsgBox, ShowsTheIconTitleTextAndButtonsAsked) {
   QtPlatform platform;
   for (const auto& [buttons, icon, shownIcon, answer, click] : cases) {
     bool seen = false;
-    QTimer::singleShot(0, [&] {
+    // Copies of the bindings: Clang 14 cannot capture structured bindings.
+    QTimer::singleShot(0, [&, shownIcon = shownIcon, buttons = buttons, click = click] {
       auto* box = qobject_cast<B*>(QApplication::activeModalWidget());
       ASSERT_NE(box, nullptr);
       seen = true;

@@ -2,6 +2,7 @@
 // carrying balls, a whole game, the commands, the two dialogs and the hint.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -9,12 +10,15 @@
 #include <string>
 
 #include <QApplication>
+#include <QDate>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +28,7 @@
 #include "support/boards.h"
 #include "ui/form1_window.h"
 #include "ui/frm_about.h"
+#include "ui/frm_best_times.h"
 #include "ui/frm_inst.h"
 #include "ui/hint_mark.h"
 #include "ui/twips.h"
@@ -175,9 +180,11 @@ TEST_F(WindowTest,
   EXPECT_EQ(inside, "yyyyyynnnnn");
   EXPECT_EQ(BoardView(w()), StartingBoard(15));  // no level is stored
   EXPECT_EQ(MenuView(menu().mnuPopUp, true),
-            "-mnuUndo=&Undo\tF8 mnuHint=&Hint\tF3 mnuRestore=Restore &Game -mnuSave=&Save Game "
-            "mnuReset=&Reset\tF2 mnuLevel=&Game Level [+mnuLevel1=Level &1 mnuLevel2=Level &2 "
-            "mnuLevel3=Level &3 ] mnuHelp=&Help [mnuInst=&Instructions\tF1 mnuAbout=&About ] "
+            "-mnuUndo=&Undo\tF8 -mnuRedo=Re&do\tF9 mnuHint=&Hint\tF3 mnuRestore=Restore &Game "
+            "-mnuSave=&Save Game mnuReset=&Reset\tF2 mnuLevel=&Game Level [+mnuLevel1=Level &1 "
+            "mnuLevel2=Level &2 mnuLevel3=Level &3 ] mnuSize=&Board Size [+mnuSize100=100 % "
+            "mnuSize125=125 % mnuSize150=150 % mnuSize200=200 % mnuSize300=300 % ] "
+            "mnuBestTimes=Best &Times mnuHelp=&Help [mnuInst=&Instructions\tF1 mnuAbout=&About ] "
             "mnuExit=&Exit ");
 
   // A right or middle press on the board, or F1, opens the menu; a left press does not.
@@ -238,7 +245,7 @@ TEST_F(WindowTest, AGameWonByDragsCanBeUndoneJumpByJumpAndF2ResetsIfAnsweredYes)
   Mouse(3, kRelease, inApex);
   EXPECT_EQ(View(),
             "15: 2@2 3@0 4@4 5@5* 6@6 7@7* 8@8 9@9 10@10* 11@11* 12@12 13@13 14@14 | "
-            "-mnuLevel +mnuLevel1 ");
+            "-mnuRedo -mnuLevel +mnuLevel1 +mnuSize100 ");
   // The rest of a win, as (from, to) holes.
   constexpr int kJumps[][2] = {{5, 3},  {0, 5},  {6, 1}, {9, 2},  {11, 3},  {1, 6},
                                {10, 3}, {12, 4}, {2, 8}, {3, 11}, {13, 12}, {14, 11}};
@@ -254,7 +261,7 @@ TEST_F(WindowTest, AGameWonByDragsCanBeUndoneJumpByJumpAndF2ResetsIfAnsweredYes)
     before.size() % 2 ? Key(Qt::Key_F8) : menu().mnuUndo->trigger();
     EXPECT_EQ(BoardView(w()), before.back()) << "undoing jump " << before.size();
   }
-  EXPECT_EQ(View(), StartingBoard(15) + " | -mnuUndo -mnuLevel +mnuLevel1 ");
+  EXPECT_EQ(View(), StartingBoard(15) + " | -mnuUndo -mnuLevel +mnuLevel1 +mnuSize100 ");
 
   Drag(3, 0);
   const std::string afterJump = View();
@@ -273,7 +280,7 @@ TEST_F(WindowTest, ARightClickChoosesTheStartingHoleTillTheFirstJumpAndLevelsAre
   RightClick(3);
   EXPECT_EQ(View(),
             "15: 1@1 2@2 3@0* 4@4 5@5* 6@6 7@7 8@8 9@9 10@10* 11@11* 12@12 13@13 14@14 | "
-            "-mnuUndo -mnuSave +mnuLevel1 ");
+            "-mnuUndo -mnuRedo -mnuSave +mnuLevel1 +mnuSize100 ");
   menu().mnuLevel1->trigger();  // the checked level starts again, without asking
   EXPECT_EQ(View(), fresh);
   Drag(3, 0);
@@ -284,7 +291,7 @@ TEST_F(WindowTest, ARightClickChoosesTheStartingHoleTillTheFirstJumpAndLevelsAre
   menu().mnuReset->trigger();  // without asking
   EXPECT_EQ(View(), fresh);
   menu().mnuLevel3->trigger();
-  EXPECT_EQ(View(), StartingBoard(28) + " | -mnuUndo -mnuSave +mnuLevel3 ");
+  EXPECT_EQ(View(), StartingBoard(28) + " | -mnuUndo -mnuRedo -mnuSave +mnuLevel3 +mnuSize100 ");
   menu().mnuExit->trigger();  // with no jump made
   EXPECT_FALSE(w().isVisible());
   EXPECT_TRUE(platform.msgBoxes.empty());
@@ -294,8 +301,9 @@ TEST_F(WindowTest, ARightClickChoosesTheStartingHoleTillTheFirstJumpAndLevelsAre
                                       std::tuple("7", 15, '1'), std::tuple("x", 15, '1')}) {
     platform.settings["vorn/Settings/GLevel"] = stored;
     Form1Window window(platform);
-    EXPECT_EQ(BoardView(window) + " | " + MenuView(window.Menu().mnuPopUp),
-              StartingBoard(holes) + " | -mnuUndo -mnuSave +mnuLevel" + level + " ");
+    EXPECT_EQ(
+        BoardView(window) + " | " + MenuView(window.Menu().mnuPopUp),
+        StartingBoard(holes) + " | -mnuUndo -mnuRedo -mnuSave +mnuLevel" + level + " +mnuSize100 ");
   }
 }
 
@@ -393,7 +401,7 @@ TEST_F(WindowTest, SmoothEdgesLeaveAllButTheTriangleTransparentWithSoftenedEdges
     return count;
   };
   QPainterPath outline;
-  outline.addPolygon(QPolygonF(TrianglePolygon(w().size())));
+  outline.addPolygon(QPolygonF(w().Scale().Triangle()));
   for (auto [ball, acrossTheEdge] : {std::pair(14, true), std::pair(4, false)}) {
     const int whole = shown(paint(w().Ball(ball)));
     w().Ball(ball)->SetWindowOutline(outline);
@@ -496,6 +504,163 @@ TEST_F(WindowTest, TheHintMarksAJumpOnAWinningLineOrSaysThereIsNoneAndNeedsAJump
             "VORN: No winning line is left from here. Undo takes jumps back. [OK Info]\n"
             "VORN: No winning line is left from here. Right-click a ball to start from another "
             "hole. [OK Info]\n");
+}
+
+TEST_F(WindowTest, RedoMakesUndoneJumpsAgainByMenuAndKeysTillAnotherJump) {
+  Drag(3, 0);
+  const std::string one = BoardView(w());
+  Drag(5, 3);
+  const std::string two = View();
+  QTest::keyClick(w().Picture1(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(BoardView(w()), one);
+  Key(Qt::Key_F9);
+  EXPECT_EQ(View(), two);
+  Key(Qt::Key_F8);
+  menu().mnuUndo->trigger();
+  EXPECT_EQ(BoardView(w()), StartingBoard(15));
+  EXPECT_TRUE(menu().mnuRedo->isEnabled());
+  QTest::keyClick(w().Picture1(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(BoardView(w()), one);
+  menu().mnuUndo->trigger();
+  menu().mnuRedo->trigger();
+  QTest::keyClick(w().Picture1(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(View(), two);
+  Key(Qt::Key_F8);
+  Drag(10, 3);  // another jump: the undone one is forgotten
+  EXPECT_FALSE(menu().mnuRedo->isEnabled());
+  const std::string other = View();
+  Key(Qt::Key_F9);
+  EXPECT_EQ(View(), other);
+}
+
+TEST_F(WindowTest, EverySizeGrowsTheTriangleTheBallsTheHitTestThePointerAndTheRings) {
+  constexpr double kFactors[] = {1, 1.25, 1.5, 2, 3};
+  for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
+    const double s = kFactors[i];
+    SCOPED_TRACE(testing::Message() << "size " << kBoardSizes[i]);
+    menu().mnuSizes[i]->trigger();
+    // Sizes round as the board rounds; the pointer and the rings to the nearest.
+    auto px = [s](double v) { return static_cast<int>(RoundHalfEven(v * s)); };
+    auto near = [s](double v) { return static_cast<int>(std::lround(v * s)); };
+    EXPECT_EQ(w().size(), QSize(px(287), px(222.0)));
+    EXPECT_TRUE(w().minimumSize() == w().maximumSize() &&
+                w().Picture1()->size() == QSize(px(289), px(225)));
+    EXPECT_EQ(MenuView(menu().mnuPopUp), "-mnuUndo -mnuRedo -mnuSave +mnuLevel1 +mnuSize" +
+                                             std::to_string(kBoardSizes[i]) + " ");
+    std::string inside;  // the designed triangle's points, grown
+    for (QPointF p : {QPointF(146, 2), QPointF(146, 150), QPointF(90, 100), QPointF(205, 100),
+                      QPointF(6, 220), QPointF(284, 220), QPointF(0, 0), QPointF(286, 0),
+                      QPointF(75, 100), QPointF(215, 100), QPointF(1, 221)}) {
+      inside += w().mask().contains((p * s).toPoint()) ? 'y' : 'n';
+    }
+    EXPECT_EQ(inside, "yyyyyynnnnn");
+    EXPECT_EQ(w().Ball(3)->size(), QSize(px(29), px(29)));
+    const QCursor hand = w().Ball(3)->cursor();
+    EXPECT_TRUE(w().Ball(3)->HasHandCursor());
+    EXPECT_EQ(hand.pixmap().deviceIndependentSize(), QSizeF(near(32), near(32)));
+    EXPECT_EQ(hand.hotSpot(), QPoint(near(12), near(2)));
+
+    // Grasped off its centre, the ball follows the pointer and lands where it is let go.
+    const QPoint grasp(px(26), px(14)), inApex = w().Hole(0)->pos() + QPoint(px(3), px(14));
+    Mouse(3, kPress, w().Ball(3)->pos() + grasp);
+    Mouse(3, kMove, inApex);
+    EXPECT_EQ(w().Ball(3)->pos(), inApex - grasp);
+    Mouse(3, kRelease, inApex);
+    EXPECT_EQ(BallInHole(w(), 0), 3);
+    Key(Qt::Key_F3);
+    ASSERT_TRUE(Answered());
+    ASSERT_NE(Marks(), ">>");
+    EXPECT_EQ(w().HintFrom()->width(), w().Hole(0)->width() + 2 * near(6));
+    menu().mnuReset->trigger();
+  }
+  // Ctrl with Plus, Minus and 0, never past the largest or smallest.
+  auto ctrl = [&](Qt::Key key, Qt::KeyboardModifiers more = {}) {
+    QTest::keyClick(w().Picture1(), key, Qt::ControlModifier | more);
+    return w().State().BoardSize;
+  };
+  EXPECT_EQ(ctrl(Qt::Key_Plus), 300);
+  EXPECT_EQ(ctrl(Qt::Key_0), 100);
+  EXPECT_EQ(ctrl(Qt::Key_Minus), 100);
+  EXPECT_EQ(ctrl(Qt::Key_Plus, Qt::ShiftModifier), 125);
+  EXPECT_EQ(ctrl(Qt::Key_Equal), 150);
+  EXPECT_EQ(ctrl(Qt::Key_Minus, Qt::KeypadModifier), 125);
+}
+
+TEST_F(WindowTest, TheCentreStaysWhereItWasOnTheScreenAndTheSizeIsStoredOnClose) {
+  const QRect room = w().screen()->availableGeometry();
+  w().move(room.center() - QPoint(143, 111));
+  const QPointF centre = QRectF(w().geometry()).center();
+  menu().mnuSizes[3]->trigger();
+  EXPECT_LE((QRectF(w().geometry()).center() - centre).manhattanLength(), 1.0);
+  w().move(room.bottomRight() - QPoint(w().width(), w().height()));
+  menu().mnuSizes[4]->trigger();
+  // Kept on the screen along each way it fits, else from the screen's start.
+  auto kept = [](int at, int length, int start, int room) {
+    return length <= room ? at >= start && at + length <= start + room : at == start;
+  };
+  EXPECT_TRUE(kept(w().x(), w().width(), room.x(), room.width()) &&
+              kept(w().y(), w().height(), room.y(), room.height()));
+
+  menu().mnuExit->trigger();
+  EXPECT_EQ(platform.settings["vorn/Settings/BoardSize"], "300");
+  for (auto [stored, size] : {std::pair("150", QSize(430, 333)), std::pair("175", QSize(287, 222)),
+                              std::pair("", QSize(287, 222))}) {
+    platform.settings["vorn/Settings/BoardSize"] = stored;
+    Form1Window window(platform);
+    EXPECT_EQ(window.size(), size) << stored;
+  }
+}
+
+TEST_F(WindowTest, AWinFromAFreshBoardIsRecordedOnceAndTheBestTimesShowIt) {
+  SetBoard({1, 2, 3}, true);
+  w().MutableState().FreshBoard = true;
+  Drag(3, 0);
+  platform.now += 42s;
+  Drag(0, 5);
+  Key(Qt::Key_F8);  // won again, not counted again
+  Key(Qt::Key_F9);
+  EXPECT_EQ(Boxes(), "VORN: " + WonPrompt(42) + " [YesNo Exclamation]\nVORN: " + WonPrompt(42) +
+                         " [YesNo Exclamation]\n");
+  const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+  EXPECT_EQ(platform.settings["vorn/BestTimes/Level1Seconds"] + " " +
+                platform.settings["vorn/BestTimes/Level1Date"] + " " +
+                platform.settings["vorn/BestTimes/Level1Wins"],
+            "42 " + today + " 1");
+
+  auto shown = [&] {
+    QString rows;
+    const QTableWidget* table = w().BestTimes()->Table();
+    for (int row = 0; row < table->rowCount(); ++row) {
+      rows += table->verticalHeaderItem(row)->text() + ":";
+      for (int column = 0; column < 3; ++column) {
+        const QTableWidgetItem* item = table->item(row, column);
+        rows += " " + item->text() + (item->font().bold() ? "!" : "");
+      }
+      rows += "|";
+    }
+    return rows.toStdString();
+  };
+  for (Qt::Key closing : {Qt::Key_Escape, Qt::Key_Return}) {
+    menu().mnuBestTimes->trigger();
+    QPointer<FrmBestTimes> times = w().BestTimes();
+    ASSERT_TRUE(times && times->isVisible());
+    EXPECT_EQ(times->windowTitle(), "VORN Best Times");
+    EXPECT_EQ(shown(), "5 Rows: 42 Seconds! " + today + "! 1!|6 Rows: -  0|7 Rows: -  0|");
+    QTest::keyClick(times->focusWidget(), closing);
+    EXPECT_TRUE(!times || !times->isVisible()) << closing;
+  }
+  menu().mnuBestTimes->trigger();
+  platform.answers = {MsgAnswer::No, MsgAnswer::Yes};
+  platform.msgBoxes.clear();
+  QTest::mouseClick(w().BestTimes()->ClearButton(), Qt::LeftButton);
+  EXPECT_EQ(platform.settings["vorn/BestTimes/Level1Seconds"], "42");
+  QTest::mouseClick(w().BestTimes()->ClearButton(), Qt::LeftButton);
+  EXPECT_EQ(shown(), "5 Rows: -  0|6 Rows: -  0|7 Rows: -  0|");
+  EXPECT_EQ(platform.settings["vorn/BestTimes/Level1Seconds"], "");
+  EXPECT_EQ(Boxes(),
+            "VORN Best Times: Clear the best times of every level? [YesNo Question]\n"
+            "VORN Best Times: Clear the best times of every level? [YesNo Question]\n");
+  w().BestTimes()->close();
 }
 
 }  // namespace

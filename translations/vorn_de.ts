@@ -1,0 +1,259 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Are you sure you want to exit</source>
+        <translation>Wollen Sie das Spiel wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>VORN Exit</source>
+        <translation>VORN beenden</translation>
+    </message>
+    <message>
+        <source>No winning line is left from here. Right-click a ball to start from another hole.</source>
+        <translation>Von hier aus führt kein Weg mehr zum Sieg. Klicken Sie mit der rechten Maustaste auf eine Kugel, um von einem anderen Loch aus zu beginnen.</translation>
+    </message>
+    <message>
+        <source>No winning line is left from here. Undo takes jumps back.</source>
+        <translation>Von hier aus führt kein Weg mehr zum Sieg. Mit „Rückgängig“ lassen sich Sprünge zurücknehmen.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset this game</source>
+        <translation>Wollen Sie dieses Spiel wirklich neu beginnen?</translation>
+    </message>
+    <message>
+        <source>Reset VORN</source>
+        <translation>VORN neu beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Congratulations, You have Won!</source>
+        <translation>Glückwunsch, Sie haben gewonnen!</translation>
+    </message>
+    <message>
+        <source>Your time was:%1 Seconds. Would you like to play again?</source>
+        <translation>Ihre Zeit: %1 Sekunden. Möchten Sie noch einmal spielen?</translation>
+    </message>
+    <message>
+        <source>Sorry, No more moves are posible</source>
+        <translation>Leider ist kein Zug mehr möglich</translation>
+    </message>
+    <message>
+        <source>Would you like to play again?</source>
+        <translation>Möchten Sie noch einmal spielen?</translation>
+    </message>
+    <message>
+        <source>Error Saving Game</source>
+        <translation>Fehler beim Speichern des Spiels</translation>
+    </message>
+    <message>
+        <source>Error Restoring Game</source>
+        <translation>Fehler beim Laden des Spiels</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>VORN Game Files(*.VORN)</source>
+        <translation>VORN-Spieldateien (*.VORN)</translation>
+    </message>
+    <message>
+        <source>Jump %1 of this saved game is damaged: it names a hole or ball that does not exist.</source>
+        <translation>Sprung %1 dieses gespeicherten Spiels ist beschädigt: Er nennt ein Loch oder eine Kugel, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>Jump %1 of this saved game is not possible on the board.</source>
+        <translation>Sprung %1 dieses gespeicherten Spiels ist auf dem Brett nicht möglich.</translation>
+    </message>
+    <message>
+        <source>This saved game has more jumps than any game can have.</source>
+        <translation>Dieses gespeicherte Spiel hat mehr Sprünge, als ein Spiel haben kann.</translation>
+    </message>
+    <message>
+        <source>Is a directory, not a file</source>
+        <translation>Ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device, a pipe or a socket)</source>
+        <translation>Keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s old contents could not all be put back.</source>
+        <translation>Der alte Inhalt der Datei konnte nicht vollständig wiederhergestellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VORN Game</source>
+        <translation>VORN-Spiel</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>VORN Game is a game to entretain kids and adults. </source>
+        <translation>VORN-Spiel ist ein Spiel zur Unterhaltung von Kindern und Erwachsenen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminfo...</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>frmBestTimes</name>
+    <message>
+        <source>VORN Best Times</source>
+        <translation>VORN-Bestzeiten</translation>
+    </message>
+    <message>
+        <source>Best Time</source>
+        <translation>Bestzeit</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Siege</translation>
+    </message>
+    <message>
+        <source>%1 Rows</source>
+        <translation>%1 Reihen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Clear the best times of every level?</source>
+        <translation>Die Bestzeiten aller Stufen löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmInst</name>
+    <message>
+        <source>The purpose of this game is to finish with only one circle on the board. You can only move a circle from one position to another by jumping over another one.<byte value="xd"/>
+You may start with the empty circle any where, just Right_Click on the circle you want to be the initial empty one at the beggining of the game.</source>
+        <translation>Ziel des Spiels: Nur ein Kreis bleibt auf dem Brett. Ein Kreis zieht nur, indem er über einen anderen springt.<byte value="xd"/>
+Der leere Kreis kann zu Beginn überall sein: Klicken Sie vor dem ersten Zug mit rechts auf den Kreis, der leer sein soll.</translation>
+    </message>
+    <message>
+        <source>Game Instructions</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>mnuPopUp</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Game</source>
+        <translation>Spiel &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>Spiel &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Neu beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Game Level</source>
+        <translation>Schwierigkeits&amp;grad</translation>
+    </message>
+    <message>
+        <source>Level &amp;1</source>
+        <translation>Stufe &amp;1</translation>
+    </message>
+    <message>
+        <source>Level &amp;2</source>
+        <translation>Stufe &amp;2</translation>
+    </message>
+    <message>
+        <source>Level &amp;3</source>
+        <translation>Stufe &amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;Board Size</source>
+        <translation>&amp;Brettgröße</translation>
+    </message>
+    <message>
+        <source>Best &amp;Times</source>
+        <translation>Best&amp;zeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Anleitung</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über VORN</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+</context>
+</TS>

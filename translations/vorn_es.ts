@@ -1,0 +1,259 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Are you sure you want to exit</source>
+        <translation>¿Seguro que quiere salir?</translation>
+    </message>
+    <message>
+        <source>VORN Exit</source>
+        <translation>Salir de VORN</translation>
+    </message>
+    <message>
+        <source>No winning line is left from here. Right-click a ball to start from another hole.</source>
+        <translation>Desde aquí ya no queda ningún camino ganador. Haga clic derecho en una bola para empezar desde otro hueco.</translation>
+    </message>
+    <message>
+        <source>No winning line is left from here. Undo takes jumps back.</source>
+        <translation>Desde aquí ya no queda ningún camino ganador. «Deshacer» devuelve los saltos.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset this game</source>
+        <translation>¿Seguro que quiere reiniciar esta partida?</translation>
+    </message>
+    <message>
+        <source>Reset VORN</source>
+        <translation>Reiniciar VORN</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Congratulations, You have Won!</source>
+        <translation>¡Enhorabuena, ha ganado!</translation>
+    </message>
+    <message>
+        <source>Your time was:%1 Seconds. Would you like to play again?</source>
+        <translation>Su tiempo: %1 segundos. ¿Quiere volver a jugar?</translation>
+    </message>
+    <message>
+        <source>Sorry, No more moves are posible</source>
+        <translation>Lo siento, no quedan movimientos posibles</translation>
+    </message>
+    <message>
+        <source>Would you like to play again?</source>
+        <translation>¿Quiere volver a jugar?</translation>
+    </message>
+    <message>
+        <source>Error Saving Game</source>
+        <translation>Error al guardar la partida</translation>
+    </message>
+    <message>
+        <source>Error Restoring Game</source>
+        <translation>Error al cargar la partida</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>VORN Game Files(*.VORN)</source>
+        <translation>Partidas de VORN (*.VORN)</translation>
+    </message>
+    <message>
+        <source>Jump %1 of this saved game is damaged: it names a hole or ball that does not exist.</source>
+        <translation>El salto %1 de esta partida guardada está dañado: nombra un hueco o una bola que no existe.</translation>
+    </message>
+    <message>
+        <source>Jump %1 of this saved game is not possible on the board.</source>
+        <translation>El salto %1 de esta partida guardada no es posible en el tablero.</translation>
+    </message>
+    <message>
+        <source>This saved game has more jumps than any game can have.</source>
+        <translation>Esta partida guardada tiene más saltos de los que puede tener una partida.</translation>
+    </message>
+    <message>
+        <source>Is a directory, not a file</source>
+        <translation>Es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device, a pipe or a socket)</source>
+        <translation>No es un archivo normal (un dispositivo, una tubería o un socket)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s old contents could not all be put back.</source>
+        <translation>No se pudo restaurar todo el contenido anterior del archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VORN Game</source>
+        <translation>Juego VORN</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versión %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>VORN Game is a game to entretain kids and adults. </source>
+        <translation>Juego VORN es un juego para entretener a niños y adultos.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Sistema...</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+</context>
+<context>
+    <name>frmBestTimes</name>
+    <message>
+        <source>VORN Best Times</source>
+        <translation>Mejores tiempos de VORN</translation>
+    </message>
+    <message>
+        <source>Best Time</source>
+        <translation>Mejor tiempo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Victorias</translation>
+    </message>
+    <message>
+        <source>%1 Rows</source>
+        <translation>%1 filas</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Clear the best times of every level?</source>
+        <translation>¿Borrar los mejores tiempos de todos los niveles?</translation>
+    </message>
+</context>
+<context>
+    <name>frmInst</name>
+    <message>
+        <source>The purpose of this game is to finish with only one circle on the board. You can only move a circle from one position to another by jumping over another one.<byte value="xd"/>
+You may start with the empty circle any where, just Right_Click on the circle you want to be the initial empty one at the beggining of the game.</source>
+        <translation>El objetivo es terminar con un solo círculo en el tablero. Un círculo solo se mueve saltando sobre otro.<byte value="xd"/>
+El círculo vacío puede estar en cualquier lugar: al principio, haga clic derecho en el círculo que quiera vaciar.</translation>
+    </message>
+    <message>
+        <source>Game Instructions</source>
+        <translation>Instrucciones del juego</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>mnuPopUp</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Game</source>
+        <translation>&amp;Cargar partida</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>&amp;Guardar partida</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>Re&amp;iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Game Level</source>
+        <translation>&amp;Nivel de juego</translation>
+    </message>
+    <message>
+        <source>Level &amp;1</source>
+        <translation>Nivel &amp;1</translation>
+    </message>
+    <message>
+        <source>Level &amp;2</source>
+        <translation>Nivel &amp;2</translation>
+    </message>
+    <message>
+        <source>Level &amp;3</source>
+        <translation>Nivel &amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;Board Size</source>
+        <translation>&amp;Tamaño del tablero</translation>
+    </message>
+    <message>
+        <source>Best &amp;Times</source>
+        <translation>&amp;Mejores tiempos</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instrucciones</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de VORN</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+</context>
+</TS>

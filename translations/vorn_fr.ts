@@ -1,0 +1,259 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Are you sure you want to exit</source>
+        <translation>Voulez-vous vraiment quitter ?</translation>
+    </message>
+    <message>
+        <source>VORN Exit</source>
+        <translation>Quitter VORN</translation>
+    </message>
+    <message>
+        <source>No winning line is left from here. Right-click a ball to start from another hole.</source>
+        <translation>Plus aucun chemin gagnant à partir d&apos;ici. Cliquez avec le bouton droit sur une bille pour commencer depuis un autre trou.</translation>
+    </message>
+    <message>
+        <source>No winning line is left from here. Undo takes jumps back.</source>
+        <translation>Plus aucun chemin gagnant à partir d&apos;ici. « Annuler » reprend les sauts.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset this game</source>
+        <translation>Voulez-vous vraiment recommencer cette partie ?</translation>
+    </message>
+    <message>
+        <source>Reset VORN</source>
+        <translation>Recommencer VORN</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Congratulations, You have Won!</source>
+        <translation>Félicitations, vous avez gagné !</translation>
+    </message>
+    <message>
+        <source>Your time was:%1 Seconds. Would you like to play again?</source>
+        <translation>Votre temps : %1 secondes. Voulez-vous rejouer ?</translation>
+    </message>
+    <message>
+        <source>Sorry, No more moves are posible</source>
+        <translation>Désolé, plus aucun coup n&apos;est possible</translation>
+    </message>
+    <message>
+        <source>Would you like to play again?</source>
+        <translation>Voulez-vous rejouer ?</translation>
+    </message>
+    <message>
+        <source>Error Saving Game</source>
+        <translation>Erreur à l&apos;enregistrement de la partie</translation>
+    </message>
+    <message>
+        <source>Error Restoring Game</source>
+        <translation>Erreur au chargement de la partie</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>VORN Game Files(*.VORN)</source>
+        <translation>Parties VORN (*.VORN)</translation>
+    </message>
+    <message>
+        <source>Jump %1 of this saved game is damaged: it names a hole or ball that does not exist.</source>
+        <translation>Le saut %1 de cette partie enregistrée est endommagé : il désigne un trou ou une bille qui n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Jump %1 of this saved game is not possible on the board.</source>
+        <translation>Le saut %1 de cette partie enregistrée est impossible sur le plateau.</translation>
+    </message>
+    <message>
+        <source>This saved game has more jumps than any game can have.</source>
+        <translation>Cette partie enregistrée compte plus de sauts qu&apos;une partie ne peut en avoir.</translation>
+    </message>
+    <message>
+        <source>Is a directory, not a file</source>
+        <translation>Est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device, a pipe or a socket)</source>
+        <translation>N&apos;est pas un fichier ordinaire (un périphérique, un tube ou une socket)</translation>
+    </message>
+    <message>
+        <source>The file&apos;s old contents could not all be put back.</source>
+        <translation>L&apos;ancien contenu du fichier n&apos;a pas pu être entièrement rétabli.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VORN Game</source>
+        <translation>Jeu VORN</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>VORN Game is a game to entretain kids and adults. </source>
+        <translation>Jeu VORN est un jeu pour divertir les enfants et les adultes.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Système...</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+    </message>
+</context>
+<context>
+    <name>frmBestTimes</name>
+    <message>
+        <source>VORN Best Times</source>
+        <translation>Meilleurs temps de VORN</translation>
+    </message>
+    <message>
+        <source>Best Time</source>
+        <translation>Meilleur temps</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Victoires</translation>
+    </message>
+    <message>
+        <source>%1 Rows</source>
+        <translation>%1 rangées</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>Clear the best times of every level?</source>
+        <translation>Effacer les meilleurs temps de tous les niveaux ?</translation>
+    </message>
+</context>
+<context>
+    <name>frmInst</name>
+    <message>
+        <source>The purpose of this game is to finish with only one circle on the board. You can only move a circle from one position to another by jumping over another one.<byte value="xd"/>
+You may start with the empty circle any where, just Right_Click on the circle you want to be the initial empty one at the beggining of the game.</source>
+        <translation>Le but du jeu est de finir avec un seul cercle sur le plateau. Un cercle ne se déplace qu&apos;en sautant par-dessus un autre.<byte value="xd"/>
+Le cercle vide peut être n&apos;importe où : au début, cliquez avec le bouton droit sur le cercle à vider.</translation>
+    </message>
+    <message>
+        <source>Game Instructions</source>
+        <translation>Règles du jeu</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>mnuPopUp</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Ré&amp;tablir</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Game</source>
+        <translation>&amp;Charger une partie</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>&amp;Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Recommencer</translation>
+    </message>
+    <message>
+        <source>&amp;Game Level</source>
+        <translation>&amp;Niveau de jeu</translation>
+    </message>
+    <message>
+        <source>Level &amp;1</source>
+        <translation>Niveau &amp;1</translation>
+    </message>
+    <message>
+        <source>Level &amp;2</source>
+        <translation>Niveau &amp;2</translation>
+    </message>
+    <message>
+        <source>Level &amp;3</source>
+        <translation>Niveau &amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;Board Size</source>
+        <translation>Taille du &amp;plateau</translation>
+    </message>
+    <message>
+        <source>Best &amp;Times</source>
+        <translation>&amp;Meilleurs temps</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Règles du jeu</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos de VORN</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+</TS>
