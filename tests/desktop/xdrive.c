@@ -131,11 +131,11 @@ static void button(int b, int down) {
 
 static int key_sequence(int argc, char** argv) {
   for (int i = 0; i < argc; i++) {
-    char spec[128];
+    char combo[128];
     KeyCode codes[8];
     int n = 0;
-    snprintf(spec, sizeof spec, "%s", argv[i]);
-    for (char* part = strtok(spec, "+"); part && n < 8; part = strtok(NULL, "+")) {
+    snprintf(combo, sizeof combo, "%s", argv[i]);
+    for (char* part = strtok(combo, "+"); part && n < 8; part = strtok(NULL, "+")) {
       const char* name = !strcmp(part, "alt")     ? "Alt_L"
                          : !strcmp(part, "ctrl")  ? "Control_L"
                          : !strcmp(part, "shift") ? "Shift_L"
