@@ -16,14 +16,12 @@ namespace vorn {
 
 void Form1Window::ConnectCommands() {
   // Every command first ends a carry, then acts, then shows what changed. A
-  // hint's rings belong to the board they were shown on.
+  // hint's rings go with any change of the board (see SyncView), and also
+  // with a new game that happens to look like the old one.
   auto command = [this](QAction* action, void (Form1Window::*handler)()) {
     connect(action, &QAction::triggered, this, [this, action, handler] {
       PutCarriedBallBack();
-      if (action == menu_.mnuUndo || action == menu_.mnuRedo || action == menu_.mnuRestore ||
-          action == menu_.mnuReset) {
-        ClearHintMarks();
-      }
+      if (action == menu_.mnuRestore || action == menu_.mnuReset) ClearHintMarks();
       (this->*handler)();
       SyncView();
     });

@@ -280,12 +280,10 @@ void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
       break;
     case Qt::Key_F8:
       PutCarriedBallBack();
-      ClearHintMarks();
       if (f_.Menu.mnuUndo.Enabled) UndoPlay(f_, platform_);
       break;
     case Qt::Key_F9:
       PutCarriedBallBack();
-      ClearHintMarks();
       if (f_.Menu.mnuRedo.Enabled) RedoPlay(f_, platform_);
       break;
     case Qt::Key_F3:
