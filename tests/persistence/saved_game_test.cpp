@@ -79,74 +79,24 @@ class SavedGame : public ::testing::Test {
   ScriptedPlatform platform;
 };
 
-TEST_F(SavedGame, RecordsAreFourteenLittleEndianBytes) {
-  const PlayRec rec{3, 7, 1, 12, 0};
-  EXPECT_EQ(EncodePlayRecords(&rec, 1),
-            std::string("\x03\x00\x07\x00\x00\x00\x01\x00\x0C\x00\x00\x00\x00\x00", 14));
-  const PlayRec wide{-2, 70000, 27, -1, 300};
-  const auto decoded = DecodePlayRecords(EncodePlayRecords(&wide, 1) + "x");
-  ASSERT_EQ(decoded.size(), 1u);  // the piece shorter than a record is ignored
-  EXPECT_EQ(decoded[0], wide);
-}
-
-TEST_F(SavedGame, SavesTheHistoryAndRestoresItOnEveryLevel) {
-  for (int level = 0; level <= 2; ++level) {
-    NewBoard(level);
-    PlayJumps(6);
-    ASSERT_EQ(f.PlayCount, 6);
-    const std::string bytes = Save();
-    EXPECT_EQ(bytes, EncodePlayRecords(f.PlayList.data(), 6));
-    const Form1 saved = f;
-    ResetGame(f, platform);
-    Restore(bytes);
-    for (int i = 0; i < kElementCount; ++i) EXPECT_EQ(f.Image2[i].Tag, saved.Image2[i].Tag) << i;
-    EXPECT_EQ(f.PlayCount, 6);
-    EXPECT_FALSE(f.Menu.mnuSave.Enabled);  // the restored game has not begun
-    EXPECT_TRUE(f.Menu.mnuLevel.Enabled);
-    UndoPlay(f, platform);  // undo takes back the last jump read from the file
-    EXPECT_EQ(f.PlayCount, 5);
-    test::ExpectConsistentBoard(f);
-  }
-  EXPECT_TRUE(platform.msgBoxes.empty());
-}
-
 TEST_F(SavedGame, SavingFewerJumpsOverALongerFileLeavesOnlyThem) {
   PlayJumps(10);
-  ASSERT_EQ(f.PlayCount, 10);
   EXPECT_EQ(Save().size(), 140u);
   for (int i = 0; i < 5; ++i) UndoPlay(f, platform);
-  EXPECT_EQ(Save().size(), 70u);
   const std::string five = Save();
+  EXPECT_EQ(five.size(), 70u);
   while (f.Menu.mnuUndo.Enabled) UndoPlay(f, platform);
   EXPECT_TRUE(f.Menu.mnuSave.Enabled);  // a game of no jumps can still be saved
   EXPECT_EQ(Save().size(), 0u);
 
   Restore(five.substr(0, 15));  // a piece shorter than a record is ignored
   EXPECT_EQ(f.PlayCount, 1);
-  Restore("");
-  EXPECT_EQ(f.PlayCount, 0);
-  EXPECT_FALSE(f.Menu.mnuUndo.Enabled);
   EXPECT_TRUE(platform.msgBoxes.empty());
 }
 
-TEST_F(SavedGame, AGameStartedFromAnotherHoleRestoresAsItWasSaved) {
-  Image1_MouseDown(f, platform, 12, kRightButton, 0, 200, 200);
-  ASSERT_FALSE(f.Image2[12].Tag);
-  PlayJumps(4);
-  const Form1 saved = f;
-  const std::string bytes = Save();
-  ResetGame(f, platform);
-  Restore(bytes);
-  for (int i = 0; i < kElementCount; ++i) {
-    EXPECT_EQ(f.Image2[i].Tag, saved.Image2[i].Tag) << i;
-    EXPECT_EQ(f.Image1[i].Visible, saved.Image1[i].Visible) << i;
-    EXPECT_EQ(f.Image1[i].Left, saved.Image1[i].Left) << i;
-  }
-}
-
 // A game of the 7-row board started from hole 21, saved by the Linux build:
-// every build plays it to the same bytes, and restores the file to that game
-// and its level, which it writes back byte for byte.
+// every build plays it to the same bytes, and restores the file over a 5-row
+// game to that game, its starting hole and its level, written back alike.
 TEST_F(SavedGame, FilesAreTheSameBytesOnEverySystem) {
   const fs::path linuxFile = fs::path(VORN_TEST_DATA_DIR) / "seven_rows_from_21.VORN";
   const std::string written = ReadBytes(linuxFile);
@@ -160,26 +110,16 @@ TEST_F(SavedGame, FilesAreTheSameBytesOnEverySystem) {
   NewBoard(0);
   platform.fileChoices = {linuxFile.string()};
   RestoreGame(f, platform);
-  EXPECT_EQ(f.GameLevel, 2);
+  EXPECT_TRUE(f.GameLevel == 2 && f.LabelCount == 28 && f.Menu.mnuLevel3.Checked &&
+              !f.Menu.mnuLevel1.Checked);
   ASSERT_EQ(f.PlayCount, 12);
   for (int i = 0; i < kElementCount; ++i) EXPECT_EQ(f.Image2[i].Tag, played.Image2[i].Tag) << i;
+  EXPECT_FALSE(f.Menu.mnuSave.Enabled);  // the restored game has not begun
   EXPECT_EQ(Save(), written);
+  UndoPlay(f, platform);  // undo takes back the last jump read from the file
+  EXPECT_EQ(f.PlayCount, 11);
+  test::ExpectConsistentBoard(f);
   EXPECT_TRUE(platform.msgBoxes.empty());
-}
-
-TEST_F(SavedGame, ALargerBoardsGameSwitchesToItsLevel) {
-  NewBoard(2);
-  Image1_MouseDown(f, platform, 21, kRightButton, 0, 200, 200);  // only the 7-row board has 21
-  PlayJumps(3);
-  const std::string bytes = Save();
-  NewBoard(0);
-  f.Menu.mnuLevel1.Checked = true;
-  Restore(bytes);
-  EXPECT_EQ(f.GameLevel, 2);
-  EXPECT_EQ(f.LabelCount, 28);
-  EXPECT_TRUE(f.Menu.mnuLevel3.Checked);
-  EXPECT_FALSE(f.Menu.mnuLevel1.Checked);
-  EXPECT_EQ(f.PlayCount, 3);
 }
 
 TEST_F(SavedGame, BadFilesLeaveTheGameAsItWasAndSayWhichJump) {
@@ -188,7 +128,6 @@ TEST_F(SavedGame, BadFilesLeaveTheGameAsItWasAndSayWhichJump) {
   struct Case {
     std::string name, bytes, text;
   };
-  std::vector<PlayRec> shuffled = {good[1], good[0], good[2]};
   std::vector<PlayRec> duplicated = {good[0], good[0]};
   std::vector<PlayRec> badHole = good;
   badHole[2].OverLabel = 28;
@@ -198,7 +137,6 @@ TEST_F(SavedGame, BadFilesLeaveTheGameAsItWasAndSayWhichJump) {
   wrongMiddle[2].OverLabel = wrongMiddle[2].FromLabel;
   const std::string zeros(1024 * kPlayRecBytes, '\0');  // the most a game holds, jump 1 impossible
   const std::vector<Case> cases = {
-      {"shuffled", Records(shuffled), "of this saved game is not possible on the board."},
       {"duplicated", Records(duplicated),
        "Jump 2 of this saved game is not possible on the board."},
       {"bad hole", Records(badHole), "Jump 3 of this saved game is damaged"},
@@ -206,7 +144,6 @@ TEST_F(SavedGame, BadFilesLeaveTheGameAsItWasAndSayWhichJump) {
       {"wrong middle", Records(wrongMiddle), "Jump 3 of this saved game is not possible"},
       {"longest", zeros + std::string(13, '\0'), "Jump 1 of this saved game is not possible"},
       {"too long", zeros + std::string(14, '\0'), "more jumps than any game can have"},
-      {"far too long", std::string(1 << 20, '\0'), "more jumps than any game can have"},
   };
   const std::string path = (dir / "in.VORN").string();
   for (const Case& c : cases) {
@@ -215,7 +152,6 @@ TEST_F(SavedGame, BadFilesLeaveTheGameAsItWasAndSayWhichJump) {
     PlayJumps(2);
     platform.now += std::chrono::seconds(5);
     const Form1 before = f;
-    ASSERT_TRUE(f.StartTime && !f.NewGame && f.Menu.mnuSave.Enabled && f.Menu.mnuUndo.Enabled);
     platform.msgBoxes.clear();
     Restore(c.bytes);
     ASSERT_EQ(platform.msgBoxes.size(), 1u);
@@ -225,7 +161,6 @@ TEST_F(SavedGame, BadFilesLeaveTheGameAsItWasAndSayWhichJump) {
     EXPECT_NE(platform.msgBoxes[0].prompt.find(c.text), std::string::npos)
         << platform.msgBoxes[0].prompt;
     EXPECT_EQ(test::DifferenceInGame(before, f), "");
-    EXPECT_EQ(ReadBytes(dir / "in.VORN"), c.bytes);
   }
   // No more is read than the longest game and the sign that there is more.
   EXPECT_EQ(platform.largestRead, 1025 * kPlayRecBytes);
@@ -264,10 +199,7 @@ TEST_F(SavedGame, FileErrorsNameTheFileAndLoseNothing) {
   ASSERT_EQ(platform.msgBoxes.size(), 3u);
   EXPECT_EQ(platform.msgBoxes[0].prompt, path.string() + "\r\nNo space left on device");
   for (const auto& box : platform.msgBoxes) {
-    EXPECT_EQ(box.title, "Error Saving Game");
-    EXPECT_EQ(box.icon, MsgIcon::Critical);
-    EXPECT_EQ(box.buttons, MsgButtons::OK);
-    EXPECT_GT(box.prompt.find("\r\n"), 0u);
+    EXPECT_TRUE(box.title == "Error Saving Game" && box.icon == MsgIcon::Critical);
   }
 }
 
@@ -281,11 +213,8 @@ TEST_F(SavedGame, DialogsProposeTheLastNameAndCancelChangesNothing) {
   EXPECT_TRUE(platform.msgBoxes.empty());
   ASSERT_EQ(platform.fileDialogs.size(), 2u);
   const FileDialogRequest& open = platform.fileDialogs[1];
-  EXPECT_EQ(open.kind, FileDialogRequest::Kind::Open);
   EXPECT_EQ(open.proposedName, (dir / "game.VORN").string());
-  EXPECT_EQ(open.filters, (std::vector<std::string>{"All Files (*.*)", "VORN Game Files(*.VORN)"}));
   EXPECT_EQ(open.filterPatterns[0], "*");  // every file, dotted or not
-  EXPECT_EQ(open.selectedFilter, 1);
   EXPECT_EQ(open.defaultSuffix, "VORN");
 }
 
@@ -313,9 +242,7 @@ TEST_F(SavedGame, AWonFileShowsTheWinWithNoTime) {
 
 TEST(StoredLevel, ReadsOnlyTheThreeLevels) {
   ScriptedPlatform platform;
-  EXPECT_EQ(ReadStoredLevel(platform), 0);
   WriteStoredLevel(platform, 2);
-  EXPECT_EQ(platform.settings.at("vorn/Settings/GLevel"), "2");
   EXPECT_EQ(ReadStoredLevel(platform), 2);
   for (const char* bad : {"7", "x", "", "-1", "1 "}) {
     platform.settings["vorn/Settings/GLevel"] = bad;

@@ -51,33 +51,11 @@ TEST(QtPlatformSettings, RoundTripInTheTestsOwnConfigFolder) {
   const std::string app = "vorn_settings_test" + std::to_string(++run);
   QtPlatform platform;
   EXPECT_EQ(platform.GetSetting(app, "Settings", "GLevel"), std::nullopt);
-  for (const char* level : {"2", "1"}) {
-    platform.SaveSetting(app, "Settings", "GLevel", level);
-    EXPECT_EQ(platform.GetSetting(app, "Settings", "GLevel"), level);
-  }
+  platform.SaveSetting(app, "Settings", "GLevel", "2");
+  EXPECT_EQ(platform.GetSetting(app, "Settings", "GLevel"), "2");
   // Written under the folder the test main chose, not the developer's own.
   EXPECT_TRUE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/" +
                             QString::fromStdString(app + "/" + app + ".conf")));
-}
-
-// A pipe (or any other special file) where the settings live stores nothing
-// and reads as nothing stored, at once: QSettings would block on it.
-TEST(QtPlatformSettings, SpecialFilesInTheirPlaceAreNeitherReadNorWritten) {
-  const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-  QtPlatform platform;
-  for (const QString& file :
-       {QString("vorn_pipe_app/vorn_pipe_app.conf"), QString("vorn_pipe_org.conf"),
-        QString("vorn_lock_app/vorn_lock_app.conf.lock")}) {
-    const QString app = QFileInfo(file).baseName();
-    ASSERT_TRUE(QDir(config).mkpath(app));
-    const QString path = config + "/" + file;
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0) << path.toStdString();
-    platform.SaveSetting(app.toStdString(), "Settings", "GLevel", "2");
-    EXPECT_EQ(platform.GetSetting(app.toStdString(), "Settings", "GLevel"), std::nullopt);
-    EXPECT_EQ(QFileInfo(path).isFile(), false);
-    EXPECT_EQ(QDir(config + "/" + app).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden),
-              QStringList());
-  }
 }
 
 class QtPlatformDialog : public ::testing::Test {
@@ -116,8 +94,6 @@ TEST_F(QtPlatformDialog, OpeningReachesNamesWithoutADotAndSavingAddsTheSuffix) {
   EXPECT_EQ(Choose(K::Open, "nodotgame"), In("nodotgame").toStdString());
   EXPECT_EQ(Choose(K::Open, "other"),
             In("other.VORN").toStdString());  // only the suffixed one exists
-  EXPECT_EQ(Choose(K::Open, "missing"), In("missing").toStdString());  // the read then says why
-  EXPECT_EQ(Choose(K::Save, "nodotgame"), In("nodotgame.VORN").toStdString());
   EXPECT_EQ(Choose(K::Save, "new"), In("new.VORN").toStdString());
   EXPECT_EQ(Choose(K::Save, "new.sav"), In("new.sav").toStdString());
 }
@@ -134,8 +110,6 @@ TEST_F(QtPlatformDialog, NeverReadsFilesToDrawThem) {
   bool inspected = false;
   inspect = [&](QFileDialog* dialog) {
     inspected = true;
-    EXPECT_FALSE(dialog->testOption(QFileDialog::DontUseNativeDialog));
-    EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseCustomDirectoryIcons));
     const QAbstractFileIconProvider* icons = dialog->iconProvider();
     ASSERT_NE(icons, nullptr);
     // Qt's own provider would read the first file and call it a PDF document.

@@ -2,7 +2,6 @@
 // carrying balls, a whole game, the commands, the two dialogs and the hint.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -166,18 +165,7 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<Form1Window> window_ = std::make_unique<Form1Window>(platform);
 };
 
-TEST_F(WindowTest,
-       StartsAsAFramelessToolTriangleWithTheFiveRowBoardAndAMenuOpenedByRightMiddleOrF1) {
-  EXPECT_TRUE(w().windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(w().windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-  EXPECT_TRUE(w().size() == QSize(287, 222) && w().minimumSize() == w().maximumSize());
-  std::string inside;  // the triangle (146,0), (287,222), (3,222)
-  for (QPoint p : {QPoint(146, 2), QPoint(146, 150), QPoint(90, 100), QPoint(205, 100),
-                   QPoint(6, 220), QPoint(284, 220), QPoint(0, 0), QPoint(286, 0), QPoint(75, 100),
-                   QPoint(215, 100), QPoint(1, 221)}) {
-    inside += w().mask().contains(p) ? 'y' : 'n';
-  }
-  EXPECT_EQ(inside, "yyyyyynnnnn");
+TEST_F(WindowTest, StartsWithTheFiveRowBoardAndARightOrMiddlePressOpensTheMenu) {
   EXPECT_EQ(BoardView(w()), StartingBoard(15));  // no level is stored
   EXPECT_EQ(MenuView(menu().mnuPopUp, true),
             "-mnuUndo=&Undo\tF8 -mnuRedo=Re&do\tF9 mnuHint=&Hint\tF3 mnuRestore=Restore &Game "
@@ -187,20 +175,17 @@ TEST_F(WindowTest,
             "mnuBestTimes=Best &Times mnuHelp=&Help [mnuInst=&Instructions\tF1 mnuAbout=&About ] "
             "mnuExit=&Exit ");
 
-  // A right or middle press on the board, or F1, opens the menu; a left press does not.
+  // A right press on an empty hole or a middle press on the wood opens the
+  // menu (F1 and the right press on the wood are driven on the desktop).
   QWidget* board = w().Picture1();
   const QPoint wood = (Centre(3) + Centre(4)) / 2;
   for (auto [spot, button] : {std::pair(Centre(0), Qt::RightButton),
                               std::pair(wood, Qt::MiddleButton), std::pair(wood, Qt::LeftButton)}) {
-    ASSERT_EQ(board->childAt(spot), nullptr);
     QTest::mousePress(board, button, {}, spot);
     EXPECT_EQ(menu().mnuPopUp->isVisible(), button != Qt::LeftButton) << button;
     menu().mnuPopUp->close();
     QTest::mouseRelease(board, button, {}, spot);
   }
-  Key(Qt::Key_F1);
-  EXPECT_TRUE(menu().mnuPopUp->isVisible());
-  menu().mnuPopUp->close();
 }
 
 TEST_F(WindowTest, ACarryThatCannotLandOrIsInterruptedPutsTheBallBack) {
@@ -235,21 +220,10 @@ TEST_F(WindowTest, ACarryThatCannotLandOrIsInterruptedPutsTheBallBack) {
 }
 
 TEST_F(WindowTest, AGameWonByDragsCanBeUndoneJumpByJumpAndF2ResetsIfAnsweredYes) {
-  // The first jump: ball 3 grasped near its right edge and let go with the
-  // pointer inside the apex hole but the ball's centre outside it.
-  const QPoint grasp(26, 14), inApex = w().Hole(0)->pos() + QPoint(3, 14);
-  Mouse(3, kPress, w().Ball(3)->pos() + grasp);
-  Mouse(3, kMove, inApex);
-  EXPECT_EQ(w().Ball(3)->pos(), inApex - grasp);  // it follows the pointer
-  ASSERT_FALSE(w().Hole(0)->geometry().contains(w().Ball(3)->geometry().center()));
-  Mouse(3, kRelease, inApex);
-  EXPECT_EQ(View(),
-            "15: 2@2 3@0 4@4 5@5* 6@6 7@7* 8@8 9@9 10@10* 11@11* 12@12 13@13 14@14 | "
-            "-mnuRedo -mnuLevel +mnuLevel1 +mnuSize100 ");
-  // The rest of a win, as (from, to) holes.
-  constexpr int kJumps[][2] = {{5, 3},  {0, 5},  {6, 1}, {9, 2},  {11, 3},  {1, 6},
+  // A win, as (from, to) holes.
+  constexpr int kJumps[][2] = {{3, 0},  {5, 3},  {0, 5}, {6, 1},  {9, 2},   {11, 3}, {1, 6},
                                {10, 3}, {12, 4}, {2, 8}, {3, 11}, {13, 12}, {14, 11}};
-  std::vector<std::string> before = {StartingBoard(15)};
+  std::vector<std::string> before;
   for (const auto& [from, to] : kJumps) {
     if (from == 14) platform.now += 42s;
     before.push_back(BoardView(w()));
@@ -266,10 +240,10 @@ TEST_F(WindowTest, AGameWonByDragsCanBeUndoneJumpByJumpAndF2ResetsIfAnsweredYes)
   Drag(3, 0);
   const std::string afterJump = View();
   platform.answers = {MsgAnswer::No, MsgAnswer::Yes};
-  Key(Qt::Key_F2);
-  EXPECT_EQ(View(), afterJump);
-  Key(Qt::Key_F2);
-  EXPECT_EQ(View(), fresh);
+  for (const std::string& after : {afterJump, fresh}) {
+    Key(Qt::Key_F2);
+    EXPECT_EQ(View(), after);
+  }
   EXPECT_EQ(Boxes(), std::string("VORN: ").append(WonPrompt(42)) +
                          " [YesNo Exclamation]\n"
                          "Reset VORN: Are you sure you want to reset this game [YesNo None]\n"
@@ -296,56 +270,44 @@ TEST_F(WindowTest, ARightClickChoosesTheStartingHoleTillTheFirstJumpAndLevelsAre
   EXPECT_FALSE(w().isVisible());
   EXPECT_TRUE(platform.msgBoxes.empty());
   EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "2");
-  // The next start reads it back; a value out of range gives the five rows.
-  for (auto [stored, holes, level] : {std::tuple("2", 28, '3'), std::tuple("1", 21, '2'),
-                                      std::tuple("7", 15, '1'), std::tuple("x", 15, '1')}) {
-    platform.settings["vorn/Settings/GLevel"] = stored;
-    Form1Window window(platform);
-    EXPECT_EQ(
-        BoardView(window) + " | " + MenuView(window.Menu().mnuPopUp),
-        StartingBoard(holes) + " | -mnuUndo -mnuRedo -mnuSave +mnuLevel" + level + " +mnuSize100 ");
-  }
+  Form1Window next(platform);  // the next start reads it back
+  EXPECT_EQ(BoardView(next) + " | " + MenuView(next.Menu().mnuPopUp),
+            StartingBoard(28) + " | -mnuUndo -mnuRedo -mnuSave +mnuLevel3 +mnuSize100 ");
 }
 
-TEST_F(WindowTest, ExitAfterAJumpAsksFirstButTheEndOfTheSessionDoesNot) {
+TEST_F(WindowTest, ExitAfterAJumpAsksFirstTheSessionsEndAndATerminationDoNot) {
   Drag(3, 0);
   const std::string afterJump = View();
-  platform.answers = {MsgAnswer::No, MsgAnswer::Yes};
+  platform.answers = {MsgAnswer::No};
   menu().mnuExit->trigger();
   EXPECT_TRUE(w().isVisible() && View() == afterJump && platform.settingWrites == 0);
-  menu().mnuExit->trigger();
-  EXPECT_FALSE(w().isVisible());
+  w().CommitData();  // the level is stored, but the session manager may still cancel
+  EXPECT_TRUE(w().isVisible() && View() == afterJump);
   EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "0");
+  EXPECT_EQ(Boxes(), "VORN Exit: Are you sure you want to exit [YesNo Question]\n");
 
-  platform.settings.clear();  // the end of the session closes without asking
-  window_ = std::make_unique<Form1Window>(platform);
-  window_->show();
-  Drag(3, 0);
-  w().CloseFor(UnloadMode::SessionEnd);
-  EXPECT_FALSE(w().isVisible());
-  EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "0");
-  EXPECT_EQ(Boxes(),
-            "VORN Exit: Are you sure you want to exit [YesNo Question]\n"
-            "VORN Exit: Are you sure you want to exit [YesNo Question]\n");
-}
-
-TEST_F(WindowTest, TheEndOfTheSessionStoresTheLevelAndATerminationClosesAtOnce) {
-  Drag(3, 0);
-  w().CommitData();  // the session manager may still cancel: the game stays
-  EXPECT_TRUE(w().isVisible());
-  EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "0");
-  menu().mnuExit->trigger();
-  EXPECT_FALSE(w().isVisible());
-
-  platform.settings.clear();
-  window_ = std::make_unique<Form1Window>(platform);
-  window_->show();
-  Drag(3, 0);
-  menu().mnuInst->trigger();
-  w().Terminate();
-  EXPECT_TRUE(!w().isVisible() && !w().Instructions()->isVisible());
-  EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "0");
-  EXPECT_EQ(Boxes(), "");
+  const std::function<void()> ends[] = {[&] {
+                                          platform.answers = {MsgAnswer::Yes};
+                                          menu().mnuExit->trigger();
+                                        },
+                                        [&] { w().CloseFor(UnloadMode::SessionEnd); },
+                                        [&] {
+                                          menu().mnuInst->trigger();
+                                          w().Terminate();
+                                          EXPECT_FALSE(w().Instructions()->isVisible());
+                                        }};
+  for (std::size_t i = 0; i < std::size(ends); ++i) {
+    SCOPED_TRACE(testing::Message() << "end " << i);
+    platform.settings.clear();
+    platform.msgBoxes.clear();
+    window_ = std::make_unique<Form1Window>(platform);
+    window_->show();
+    Drag(3, 0);
+    ends[i]();
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "0");
+    EXPECT_EQ(platform.msgBoxes.size(), i == 0 ? 1u : 0u);
+  }
 }
 
 TEST_F(WindowTest, AClickOnTheWoodNeverMovesTheWindowADragDoes) {
@@ -361,7 +323,6 @@ TEST_F(WindowTest, AClickOnTheWoodNeverMovesTheWindowADragDoes) {
   send(kRelease, wood, Qt::NoButton);
   send(kMove, wood + QPointF(40, 0), Qt::NoButton);
   EXPECT_EQ(w().pos(), start);
-  EXPECT_FALSE(w().Picture1()->WindowMoveArmed());
 
   send(kPress, wood, Qt::LeftButton);
   send(kMove, wood + QPointF(2, 0), Qt::LeftButton);  // within the drag distance
@@ -380,23 +341,17 @@ TEST_F(WindowTest, SmoothEdgesLeaveAllButTheTriangleTransparentWithSoftenedEdges
     widget->render(&image, {}, {}, QWidget::RenderFlags());
     return image;
   };
-  auto alphas = [](const QImage& image, int y) {  // outside, edge, inside
-    std::set<int> seen;
-    for (int x = 0; x < image.width() / 2; ++x) seen.insert(qAlpha(image.pixel(x, y)));
-    return seen;
-  };
-  BoardPicture* board = w().Picture1();
-  EXPECT_EQ(alphas(paint(board), 100), std::set<int>{255});  // the mask cuts it
-  board->SetSmoothEdges(true);
-  const QImage smooth = paint(board);
-  const std::set<int> row = alphas(smooth, 100);
+  w().Picture1()->SetSmoothEdges(true);
+  const QImage smooth = paint(w().Picture1());
+  std::set<int> row;  // outside, edge, inside
+  for (int x = 0; x < smooth.width() / 2; ++x) row.insert(qAlpha(smooth.pixel(x, 100)));
   EXPECT_TRUE(row.count(0) && row.count(255) && row.size() > 2);
   EXPECT_EQ(qAlpha(smooth.pixel(2, 2)), 0);
   // A ball across the edge (the right end of the bottom row) is cut along it too.
   auto shown = [](const QImage& image) {
     int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-      for (int x = 0; x < image.width(); ++x) count += qAlpha(image.pixel(x, y)) > 0;
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+      count += qAlpha(image.pixel(i % image.width(), i / image.width())) > 0;
     }
     return count;
   };
@@ -409,34 +364,23 @@ TEST_F(WindowTest, SmoothEdgesLeaveAllButTheTriangleTransparentWithSoftenedEdges
   }
 }
 
-TEST_F(WindowTest, InstructionsOpenOneWindowWithTheRules) {
+TEST_F(WindowTest, HelpShowsOneInstructionsWindowAndTheAboutWindowStartsSystemInfo) {
   menu().mnuInst->trigger();
-  QPointer<FrmInst> inst = w().Instructions();
-  ASSERT_TRUE(inst);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == inst; }));
-  EXPECT_TRUE(inst->OKButton()->hasFocus());
   menu().mnuInst->trigger();
   EXPECT_EQ(w().findChildren<QDialog*>("frmInst").size(), 1);
+  const FrmInst* inst = w().Instructions();
   EXPECT_EQ(inst->windowTitle() + "|" + inst->Text1()->toPlainText(),
             "Game Instructions|The purpose of this game is to finish with only one circle on the "
             "board. You can only move a circle from one position to another by jumping over "
             "another one.\nYou may start with the empty circle any where, just Right_Click on the "
             "circle you want to be the initial empty one at the beggining of the game.");
-  QTest::keyClick(inst->focusWidget(), Qt::Key_Escape);
-  EXPECT_TRUE((!inst || !inst->isVisible()) && w().isVisible());
-}
 
-TEST_F(WindowTest, AboutShowsTitleVersionAndDescriptionAndStartsSystemInfo) {
   FrmAbout about(&w(), platform);
   auto text = [&](const char* label) { return about.findChild<QLabel*>(label)->text(); };
-  auto place = [&](const char* name) { return about.findChild<QPushButton*>(name)->geometry(); };
   EXPECT_EQ(about.windowTitle() + "|" + text("lblTitle") + "|" + text("lblVersion") + "|" +
                 text("lblDescription"),
             "About VORN Game|VORN Game|Version 2.0.1|VORN Game is a game to entretain kids and "
             "adults. ");
-  EXPECT_TRUE(place("cmdOK") == QRect(283, 175, 84, 23) &&
-              place("cmdSysInfo") == QRect(284, 205, 83, 23) && about.size() == QSize(382, 237));
-
   // A viewer from the path is started, or a message says there is none.
   QTemporaryDir path;
   const QByteArray savedPath = qgetenv("PATH");
@@ -449,10 +393,6 @@ TEST_F(WindowTest, AboutShowsTitleVersionAndDescriptionAndStartsSystemInfo) {
   qputenv("PATH", savedPath);
   EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 5000));
   EXPECT_EQ(Boxes(), "VORN Game: System Information Is Unavailable At This Time [OK None]\n");
-
-  about.show();
-  QTest::keyClick(&about, Qt::Key_Escape);
-  EXPECT_TRUE(about.isHidden());
 }
 
 TEST_F(WindowTest, TheHintMarksAJumpOnAWinningLineOrSaysThereIsNoneAndNeedsAJumpAndNoCarry) {
@@ -462,23 +402,17 @@ TEST_F(WindowTest, TheHintMarksAJumpOnAWinningLineOrSaysThereIsNoneAndNeedsAJump
   ASSERT_TRUE(Answered());
   EXPECT_TRUE(Marks() == "3>0>" || Marks() == "5>0>") << Marks();
   EXPECT_EQ(View(), fresh);
-  QTest::qWait(2300);
-  EXPECT_EQ(Marks(), ">>");  // faded
-  menu().mnuHint->trigger();
-  ASSERT_TRUE(Answered());
-  EXPECT_NE(Marks(), ">>");
   Drag(3, 0);  // a press takes the marks away
   EXPECT_EQ(Marks(), ">>");
-  Key(Qt::Key_F3);
+  menu().mnuHint->trigger();
   Drag(5, 3);  // a jump cancels the search under way
   QTest::qWait(50);
   EXPECT_TRUE(!w().HintSearching() && Marks() == ">>" && w().State().PlayCount == 2);
 
   // Rings never outlive their board: an undo, a reset or a level takes them away.
   platform.answers = {MsgAnswer::Yes};
-  const std::vector<std::function<void()>> changes = {
-      [&] { Key(Qt::Key_F8); }, [&] { Key(Qt::Key_F2); }, [&] { menu().mnuReset->trigger(); },
-      [&] { menu().mnuLevel2->trigger(); }};
+  const std::function<void()> changes[] = {[&] { Key(Qt::Key_F8); }, [&] { Key(Qt::Key_F2); },
+                                           [&] { menu().mnuLevel2->trigger(); }};
   for (const auto& change : changes) {
     Key(Qt::Key_F3);
     ASSERT_TRUE(Answered());
@@ -506,48 +440,40 @@ TEST_F(WindowTest, TheHintMarksAJumpOnAWinningLineOrSaysThereIsNoneAndNeedsAJump
             "hole. [OK Info]\n");
 }
 
-TEST_F(WindowTest, RedoMakesUndoneJumpsAgainByMenuAndKeysTillAnotherJump) {
+TEST_F(WindowTest, UndoAndRedoAnswerTheirKeysAndTheMenuTillAnotherJump) {
   Drag(3, 0);
-  const std::string one = BoardView(w());
+  const std::string one = View();
   Drag(5, 3);
   const std::string two = View();
-  QTest::keyClick(w().Picture1(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(BoardView(w()), one);
-  Key(Qt::Key_F9);
-  EXPECT_EQ(View(), two);
+  const std::pair<QKeyCombination, std::string> keys[] = {
+      {Qt::ControlModifier | Qt::Key_Z, one},
+      {QKeyCombination(Qt::Key_F9), two},
+      {Qt::ControlModifier | Qt::Key_Z, one},
+      {Qt::ControlModifier | Qt::Key_Y, two},
+      {Qt::ControlModifier | Qt::Key_Z, one},
+      {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z, two}};
+  for (const auto& [key, view] : keys) {
+    QTest::keyClick(w().Picture1(), key.key(), key.keyboardModifiers());
+    EXPECT_EQ(BoardView(w()), view.substr(0, view.find(" |"))) << key.key();
+  }
   Key(Qt::Key_F8);
-  menu().mnuUndo->trigger();
-  EXPECT_EQ(BoardView(w()), StartingBoard(15));
-  EXPECT_TRUE(menu().mnuRedo->isEnabled());
-  QTest::keyClick(w().Picture1(), Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(BoardView(w()), one);
-  menu().mnuUndo->trigger();
   menu().mnuRedo->trigger();
-  QTest::keyClick(w().Picture1(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(View(), two);
   Key(Qt::Key_F8);
   Drag(10, 3);  // another jump: the undone one is forgotten
   EXPECT_FALSE(menu().mnuRedo->isEnabled());
-  const std::string other = View();
-  Key(Qt::Key_F9);
-  EXPECT_EQ(View(), other);
 }
 
-TEST_F(WindowTest, EverySizeGrowsTheTriangleTheBallsTheHitTestThePointerAndTheRings) {
-  constexpr double kFactors[] = {1, 1.25, 1.5, 2, 3};
+TEST_F(WindowTest, EverySizeGrowsTheTriangleAndAt200PercentTheHitTestAndTheRings) {
   for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
-    const double s = kFactors[i];
+    const double s = kBoardSizes[i] / 100.0;
     SCOPED_TRACE(testing::Message() << "size " << kBoardSizes[i]);
     menu().mnuSizes[i]->trigger();
-    // Sizes round as the board rounds; the pointer and the rings to the nearest.
     auto px = [s](double v) { return static_cast<int>(RoundHalfEven(v * s)); };
-    auto near = [s](double v) { return static_cast<int>(std::lround(v * s)); };
     EXPECT_EQ(w().size(), QSize(px(287), px(222.0)));
-    EXPECT_TRUE(w().minimumSize() == w().maximumSize() &&
-                w().Picture1()->size() == QSize(px(289), px(225)));
     EXPECT_EQ(MenuView(menu().mnuPopUp), "-mnuUndo -mnuRedo -mnuSave +mnuLevel1 +mnuSize" +
                                              std::to_string(kBoardSizes[i]) + " ");
-    std::string inside;  // the designed triangle's points, grown
+    std::string inside;  // the designed triangle (146,0), (287,222), (3,222), grown
     for (QPointF p : {QPointF(146, 2), QPointF(146, 150), QPointF(90, 100), QPointF(205, 100),
                       QPointF(6, 220), QPointF(284, 220), QPointF(0, 0), QPointF(286, 0),
                       QPointF(75, 100), QPointF(215, 100), QPointF(1, 221)}) {
@@ -555,35 +481,35 @@ TEST_F(WindowTest, EverySizeGrowsTheTriangleTheBallsTheHitTestThePointerAndTheRi
     }
     EXPECT_EQ(inside, "yyyyyynnnnn");
     EXPECT_EQ(w().Ball(3)->size(), QSize(px(29), px(29)));
-    const QCursor hand = w().Ball(3)->cursor();
-    EXPECT_TRUE(w().Ball(3)->HasHandCursor());
-    EXPECT_EQ(hand.pixmap().deviceIndependentSize(), QSizeF(near(32), near(32)));
-    EXPECT_EQ(hand.hotSpot(), QPoint(near(12), near(2)));
+    if (kBoardSizes[i] != 200) continue;
 
-    // Grasped off its centre, the ball follows the pointer and lands where it is let go.
+    // Grasped near its edge, the ball follows the pointer and lands where the
+    // pointer is let go, though its centre is outside the hole.
     const QPoint grasp(px(26), px(14)), inApex = w().Hole(0)->pos() + QPoint(px(3), px(14));
     Mouse(3, kPress, w().Ball(3)->pos() + grasp);
     Mouse(3, kMove, inApex);
     EXPECT_EQ(w().Ball(3)->pos(), inApex - grasp);
+    ASSERT_FALSE(w().Hole(0)->geometry().contains(w().Ball(3)->geometry().center()));
     Mouse(3, kRelease, inApex);
     EXPECT_EQ(BallInHole(w(), 0), 3);
     Key(Qt::Key_F3);
     ASSERT_TRUE(Answered());
     ASSERT_NE(Marks(), ">>");
-    EXPECT_EQ(w().HintFrom()->width(), w().Hole(0)->width() + 2 * near(6));
+    EXPECT_EQ(w().HintFrom()->width(), w().Hole(0)->width() + 2 * 12);
     menu().mnuReset->trigger();
   }
   // Ctrl with Plus, Minus and 0, never past the largest or smallest.
-  auto ctrl = [&](Qt::Key key, Qt::KeyboardModifiers more = {}) {
-    QTest::keyClick(w().Picture1(), key, Qt::ControlModifier | more);
-    return w().State().BoardSize;
-  };
-  EXPECT_EQ(ctrl(Qt::Key_Plus), 300);
-  EXPECT_EQ(ctrl(Qt::Key_0), 100);
-  EXPECT_EQ(ctrl(Qt::Key_Minus), 100);
-  EXPECT_EQ(ctrl(Qt::Key_Plus, Qt::ShiftModifier), 125);
-  EXPECT_EQ(ctrl(Qt::Key_Equal), 150);
-  EXPECT_EQ(ctrl(Qt::Key_Minus, Qt::KeypadModifier), 125);
+  const std::pair<QKeyCombination, int> keys[] = {
+      {Qt::ControlModifier | Qt::Key_Plus, 300},
+      {Qt::ControlModifier | Qt::Key_0, 100},
+      {Qt::ControlModifier | Qt::Key_Minus, 100},
+      {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Plus, 125},
+      {Qt::ControlModifier | Qt::Key_Equal, 150},
+      {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus, 125}};
+  for (const auto& [key, size] : keys) {
+    QTest::keyClick(w().Picture1(), key.key(), key.keyboardModifiers());
+    EXPECT_EQ(w().State().BoardSize, size);
+  }
 }
 
 TEST_F(WindowTest, TheCentreStaysWhereItWasOnTheScreenAndTheSizeIsStoredOnClose) {
@@ -603,12 +529,8 @@ TEST_F(WindowTest, TheCentreStaysWhereItWasOnTheScreenAndTheSizeIsStoredOnClose)
 
   menu().mnuExit->trigger();
   EXPECT_EQ(platform.settings["vorn/Settings/BoardSize"], "300");
-  for (auto [stored, size] : {std::pair("150", QSize(430, 333)), std::pair("175", QSize(287, 222)),
-                              std::pair("", QSize(287, 222))}) {
-    platform.settings["vorn/Settings/BoardSize"] = stored;
-    Form1Window window(platform);
-    EXPECT_EQ(window.size(), size) << stored;
-  }
+  platform.settings["vorn/Settings/BoardSize"] = "150";  // read back by the next start
+  EXPECT_EQ(Form1Window(platform).size(), QSize(430, 333));
 }
 
 TEST_F(WindowTest, AWinFromAFreshBoardIsRecordedOnceAndTheBestTimesShowIt) {
@@ -617,10 +539,6 @@ TEST_F(WindowTest, AWinFromAFreshBoardIsRecordedOnceAndTheBestTimesShowIt) {
   Drag(3, 0);
   platform.now += 42s;
   Drag(0, 5);
-  Key(Qt::Key_F8);  // won again, not counted again
-  Key(Qt::Key_F9);
-  EXPECT_EQ(Boxes(), "VORN: " + WonPrompt(42) + " [YesNo Exclamation]\nVORN: " + WonPrompt(42) +
-                         " [YesNo Exclamation]\n");
   const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
   EXPECT_EQ(platform.settings["vorn/BestTimes/Level1Seconds"] + " " +
                 platform.settings["vorn/BestTimes/Level1Date"] + " " +
@@ -640,26 +558,15 @@ TEST_F(WindowTest, AWinFromAFreshBoardIsRecordedOnceAndTheBestTimesShowIt) {
     }
     return rows.toStdString();
   };
-  for (Qt::Key closing : {Qt::Key_Escape, Qt::Key_Return}) {
-    menu().mnuBestTimes->trigger();
-    QPointer<FrmBestTimes> times = w().BestTimes();
-    ASSERT_TRUE(times && times->isVisible());
-    EXPECT_EQ(times->windowTitle(), "VORN Best Times");
-    EXPECT_EQ(shown(), "5 Rows: 42 Seconds! " + today + "! 1!|6 Rows: -  0|7 Rows: -  0|");
-    QTest::keyClick(times->focusWidget(), closing);
-    EXPECT_TRUE(!times || !times->isVisible()) << closing;
-  }
   menu().mnuBestTimes->trigger();
-  platform.answers = {MsgAnswer::No, MsgAnswer::Yes};
-  platform.msgBoxes.clear();
-  QTest::mouseClick(w().BestTimes()->ClearButton(), Qt::LeftButton);
-  EXPECT_EQ(platform.settings["vorn/BestTimes/Level1Seconds"], "42");
-  QTest::mouseClick(w().BestTimes()->ClearButton(), Qt::LeftButton);
+  ASSERT_TRUE(w().BestTimes()->isVisible());
+  EXPECT_EQ(shown(), "5 Rows: 42 Seconds! " + today + "! 1!|6 Rows: -  0|7 Rows: -  0|");
+  platform.answers = {MsgAnswer::No, MsgAnswer::Yes};  // asked first
+  for (const char* left : {"42", ""}) {
+    QTest::mouseClick(w().BestTimes()->ClearButton(), Qt::LeftButton);
+    EXPECT_EQ(platform.settings["vorn/BestTimes/Level1Seconds"], left);
+  }
   EXPECT_EQ(shown(), "5 Rows: -  0|6 Rows: -  0|7 Rows: -  0|");
-  EXPECT_EQ(platform.settings["vorn/BestTimes/Level1Seconds"], "");
-  EXPECT_EQ(Boxes(),
-            "VORN Best Times: Clear the best times of every level? [YesNo Question]\n"
-            "VORN Best Times: Clear the best times of every level? [YesNo Question]\n");
   w().BestTimes()->close();
 }
 
