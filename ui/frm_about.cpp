@@ -1,14 +1,12 @@
 #include "ui/frm_about.h"
 
 #include <QCoreApplication>
-#include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
 #include "platform/svg_pictures.h"
 #include "platform/sys_info.h"
-#include "ui/twips.h"
 
 namespace vorn {
 
@@ -18,28 +16,25 @@ QString AppTitle() {
   return QCoreApplication::translate("frmAbout", "VORN Game");
 }
 
-// The etched rule above the buttons: a grey line with a white one under it.
+// The etched rule above the buttons: a line of shadow with a double line of
+// light under it, in the colours of the palette.
 class EtchedSeparator : public QWidget {
  public:
-  explicit EtchedSeparator(QWidget* parent) : QWidget(parent) {
-    setObjectName("separator");
-    setGeometry(TwipsRect(90, 2445, 5654 - 90, 45));
-  }
+  explicit EtchedSeparator(QWidget* parent) : QWidget(parent) { setObjectName("separator"); }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.setPen(QPen(QColor(128, 128, 128), 1));
-    painter.drawLine(0, 0, width(), 0);
-    painter.setPen(QPen(Qt::white, 2));
-    painter.drawLine(1, 2, width(), 2);
+    painter.fillRect(0, 0, width(), 1, palette().color(QPalette::Dark));
+    painter.fillRect(0, 1, width(), 2, palette().color(QPalette::Light));
   }
 };
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+QLabel* AddLabel(DialogFit& fit, QWidget* parent, const char* name, const QString& text,
+                 QRectF twips) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
-  label->setGeometry(geometry);
+  fit.Add(label, twips);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
   return label;
@@ -50,46 +45,61 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect g
 FrmAbout::FrmAbout(QWidget* parent, Platform& platform)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      platform_(platform) {
+      platform_(platform),
+      fit_(this, {5730, 3555}) {
   setObjectName("frmAbout");
   setWindowTitle(QCoreApplication::translate("frmAbout", "About %1").arg(AppTitle()));
-  setFixedSize(TwipsSize(5730, 3555));
 
-  auto* picIcon = new QLabel(this);
-  picIcon->setObjectName("picIcon");
-  picIcon->setGeometry(TwipsRect(240, 240, 810, 810));
-  picIcon->setPixmap(SvgPicture(":/assets/icon.svg", picIcon->size(), devicePixelRatioF()));
+  picIcon_ = new QLabel(this);
+  picIcon_->setObjectName("picIcon");
+  fit_.Add(picIcon_, {240, 240, 810, 810});
 
-  QLabel* title = AddLabel(this, "lblTitle", AppTitle(), TwipsRect(1050, 240, 3885, 480));
-  QFont titleFont = title->font();
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
+  lblTitle_ = AddLabel(fit_, this, "lblTitle", AppTitle(), {1050, 240, 3885, 480});
   // The project's version, from the build.
-  AddLabel(this, "lblVersion",
+  AddLabel(fit_, this, "lblVersion",
            QCoreApplication::translate("frmAbout", "Version %1.%2.%3")
                .arg(VORN_VERSION_MAJOR)
                .arg(VORN_VERSION_MINOR)
                .arg(VORN_VERSION_PATCH),
-           TwipsRect(1050, 780, 3885, 225));
+           {1050, 780, 3885, 225});
   AddLabel(
-      this, "lblDescription",
+      fit_, this, "lblDescription",
       QCoreApplication::translate("frmAbout", "VORN Game is a game to entretain kids and adults. "),
-      TwipsRect(1050, 1125, 3885, 1170));
-  new EtchedSeparator(this);
+      {1050, 1125, 3885, 1170});
+  fit_.Add(new EtchedSeparator(this), {90, 2445, 5654 - 90, 45});
 
+  // The buttons share a right edge; a long caption widens its button leftwards.
   cmdOK_ = new QPushButton(QCoreApplication::translate("frmAbout", "OK"), this);
   cmdOK_->setObjectName("cmdOK");
-  cmdOK_->setGeometry(TwipsRect(4245, 2625, 1260, 345));
+  fit_.Add(cmdOK_, {4245, 2625, 1260, 345}, Qt::AlignRight);
   cmdOK_->setDefault(true);
   connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* cmdSysInfo =
       new QPushButton(QCoreApplication::translate("frmAbout", "&System Info..."), this);
   cmdSysInfo->setObjectName("cmdSysInfo");
-  cmdSysInfo->setGeometry(TwipsRect(4260, 3075, 1245, 345));
+  fit_.Add(cmdSysInfo, {4260, 3075, 1245, 345}, Qt::AlignRight);
   cmdSysInfo->setAutoDefault(false);
   connect(cmdSysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(); });
+  Fit();
+}
+
+void FrmAbout::Fit() {
+  QFont titleFont = font();
+  if (titleFont.pointSizeF() > 0) {
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+  } else {
+    titleFont.setPixelSize(qRound(titleFont.pixelSize() * 1.4));
+  }
+  titleFont.setBold(true);
+  lblTitle_->setFont(titleFont);
+  fit_.Apply();
+  picIcon_->setPixmap(SvgPicture(":/assets/icon.svg", picIcon_->size(), devicePixelRatioF()));
+}
+
+void FrmAbout::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) Fit();
 }
 
 void FrmAbout::showEvent(QShowEvent* event) {

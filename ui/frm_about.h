@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "platform/platform.h"
+#include "ui/dialog_fit.h"
 
 class QLabel;
 class QPushButton;
@@ -19,10 +20,17 @@ class FrmAbout : public QDialog {
   void StartSysInfo();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Grows the window as far as its texts need in its font.
+  void Fit();
+
   Platform& platform_;
+  DialogFit fit_;
+  QLabel* picIcon_;
+  QLabel* lblTitle_;
   QPushButton* cmdOK_;
 };
 

@@ -5,8 +5,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "ui/twips.h"
-
 namespace vorn {
 
 const char* const kInstructionsText = QT_TRANSLATE_NOOP(
@@ -21,15 +19,17 @@ const char* const kInstructionsText = QT_TRANSLATE_NOOP(
 
 FrmInst::FrmInst(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      fit_(this, {3495, 2880}) {
   setObjectName("frmInst");
   setWindowTitle(QCoreApplication::translate("frmInst", "Game Instructions"));
-  setFixedSize(TwipsSize(3495, 2880));
 
   text1_ = new QPlainTextEdit(this);
   text1_->setObjectName("Text1");
-  text1_->setGeometry(TwipsRect(120, 120, 3255, 2175));
+  fit_.Add(text1_, {120, 120, 3255, 2175});
   text1_->setReadOnly(true);
+  // The window grows to show the whole text, so a scroll bar would only narrow it.
+  text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QFont font("MS Sans Serif", 12);
   font.setStyleHint(QFont::SansSerif);
   text1_->setFont(font);
@@ -38,9 +38,16 @@ FrmInst::FrmInst(QWidget* parent)
 
   okButton_ = new QPushButton(QCoreApplication::translate("frmInst", "OK"), this);
   okButton_->setObjectName("OKButton");
-  okButton_->setGeometry(TwipsRect(1080, 2400, 1215, 375));
+  fit_.Add(okButton_, {1080, 2400, 1215, 375}, Qt::AlignHCenter);
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  // The window grows until the whole text shows without scrolling.
+  fit_.Apply();
+}
+
+void FrmInst::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) fit_.Apply();
 }
 
 void FrmInst::showEvent(QShowEvent* event) {

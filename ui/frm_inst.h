@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "ui/dialog_fit.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -19,9 +21,11 @@ class FrmInst : public QDialog {
   QPushButton* OKButton() const { return okButton_; }
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  DialogFit fit_;
   QPlainTextEdit* text1_;
   QPushButton* okButton_;
 };

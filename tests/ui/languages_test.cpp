@@ -4,14 +4,17 @@
 
 #include <map>
 #include <memory>
+#include <regex>
 #include <string>
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextCursor>
 
 #include "board/end_of_game.h"
 #include "platform/message_texts.h"
@@ -20,6 +23,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_inst.h"
 #include "ui/languages.h"
+#include "ui/twips.h"
 
 namespace vorn::test {
 namespace {
@@ -60,8 +64,10 @@ void Read(const QMenu* menu, MenuTexts& texts) {
   int& count = texts.clashes[menu->objectName()];
   for (const QAction* a : menu->actions()) {
     if (!a->isVisible() || a->isSeparator()) continue;
-    texts.captions[a->objectName()] = a->text();
-    const QString text = a->text().section('\t', 0, 0);
+    // The caption, and the key shown beside it.
+    texts.captions[a->objectName()] =
+        a->shortcut().isEmpty() ? a->text() : a->text() + '\t' + a->shortcut().toString();
+    const QString text = a->text();
     const qsizetype at = text.indexOf('&');
     if (at >= 0 && at + 1 < text.size()) {
       count += letters.contains(text.at(at + 1).toLower());
@@ -71,27 +77,32 @@ void Read(const QMenu* menu, MenuTexts& texts) {
   }
 }
 
-// The labels and buttons of a window whose text does not fit in them.
+// The labels, buttons and text boxes of a window that do not show their whole
+// text: a button's frame and margins need room beside its caption.
 std::string Clipped(const QWidget& window) {
   std::string clipped;
+  const auto check = [&](const QWidget* widget, bool fits) {
+    if (!fits) clipped += widget->objectName().toStdString() + " ";
+  };
   for (const QLabel* label : window.findChildren<QLabel*>()) {
     if (label->text().isEmpty()) continue;
-    const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                                        : label->sizeHint().width() <= label->width();
-    if (!fits) clipped += label->objectName().toStdString() + " ";
+    check(label, label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                   : label->sizeHint().width() <= label->width());
   }
   for (const QPushButton* button : window.findChildren<QPushButton*>()) {
-    const QString text = QString(button->text()).remove('&');
-    if (button->fontMetrics().horizontalAdvance(text) > button->width()) {
-      clipped += button->objectName().toStdString() + " ";
-    }
+    check(button, button->sizeHint().boundedTo(button->size()) == button->sizeHint());
+  }
+  for (const QPlainTextEdit* box : window.findChildren<QPlainTextEdit*>()) {
+    QTextCursor end(box->document());
+    end.movePosition(QTextCursor::End);
+    check(box, box->verticalScrollBar()->maximum() == 0 &&
+                   box->cursorRect(end).bottom() < box->viewport()->height());
   }
   return clipped;
 }
 
-// The labels and buttons of the About and Instructions windows that clip their
-// texts, then how far the instructions scroll.
-std::pair<std::string, int> ClippedAndScroll(Platform& platform) {
+// What clips its text in a fresh About and a fresh Instructions window.
+std::string ClippedTexts(Platform& platform) {
   FrmAbout about(nullptr, platform);
   FrmInst inst(nullptr);
   std::string clipped;
@@ -100,7 +111,7 @@ std::pair<std::string, int> ClippedAndScroll(Platform& platform) {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
     clipped += Clipped(*window);
   }
-  return {clipped, inst.findChild<QPlainTextEdit*>("Text1")->verticalScrollBar()->maximum()};
+  return clipped;
 }
 
 class LanguageTest : public ::testing::TestWithParam<Language> {
@@ -162,11 +173,8 @@ TEST_P(LanguageTest, TheResetQuestionAndTheRulesMessagesAreTranslated) {
 }
 
 TEST_P(LanguageTest, TheAboutAndInstructionsWindowsShowTheirWholeTranslatedTexts) {
-  const int englishScroll = ClippedAndScroll(platform).second;  // the English ones already scroll
   ASSERT_TRUE(languages.Use(QLocale(GetParam().locale)));
-  const auto [clipped, scroll] = ClippedAndScroll(platform);
-  EXPECT_EQ(clipped, "");
-  EXPECT_LE(scroll, englishScroll) << "the instructions scroll further than in English";
+  EXPECT_EQ(ClippedTexts(platform), "");
   EXPECT_NE(FrmAbout(nullptr, platform).windowTitle(), "About VORN Game");
   EXPECT_FALSE(FrmInst(nullptr).findChild<QPlainTextEdit*>("Text1")->toPlainText().startsWith(
       "The purpose"));
@@ -188,8 +196,62 @@ TEST(EnglishTest, TextsStayAsWrittenInTheCode) {
                     "that does not exist.")}) {
     EXPECT_EQ(TranslatedMessage(text).toStdString(), text);
   }
+}
+
+// About keeps its design at the default font, a long caption widening only
+// its button; at other fonts both windows grow as far as their texts need,
+// new or already open.
+TEST(EnglishTest, TheAboutAndInstructionsWindowsShowTheirWholeTextsInEveryFontSize) {
   ScriptedPlatform platform;
-  EXPECT_EQ(ClippedAndScroll(platform).first, "");
+  FrmAbout about(nullptr, platform);
+  about.show();
+  const auto place = [&](const char* name) { return about.findChild<QWidget*>(name)->geometry(); };
+  EXPECT_EQ(about.size(), TwipsSize(5730, 3555));
+  EXPECT_EQ(place("lblDescription"), TwipsRect(1050, 1125, 3885, 1170));
+  EXPECT_EQ(place("separator"), TwipsRect(90, 2445, 5564, 45));
+  EXPECT_EQ(place("cmdOK"), TwipsRect(4245, 2625, 1260, 345));
+  // The caption needs more than the designed width: the button widens leftwards only.
+  const QRect sysInfo = TwipsRect(4260, 3075, 1245, 345);
+  const int needed = about.findChild<QPushButton*>("cmdSysInfo")->sizeHint().width();
+  EXPECT_EQ(place("cmdSysInfo"), sysInfo.adjusted(std::min(0, sysInfo.width() - needed), 0, 0, 0));
+  const QFont original = QApplication::font();
+  for (int points = 8; points <= 16; ++points) {
+    QFont font = original;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    const std::string clipped = ClippedTexts(platform);  // takes the font change to `about` too
+    EXPECT_EQ(clipped + Clipped(about), "") << points << " pt";
+  }
+  QApplication::setFont(original);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(about.size(), TwipsSize(5730, 3555));
+}
+
+// The etched line above About's buttons: shadow over light, drawn whole in
+// any palette and at fractional pixel ratios.
+TEST(EnglishTest, TheAboutSeparatorShowsItsShadowAndLightInAnyPaletteAndPixelRatio) {
+  ScriptedPlatform platform;
+  FrmAbout about(nullptr, platform);
+  const QRect separator = about.findChild<QWidget*>("separator")->geometry();
+  const std::tuple<qreal, QPalette, const char*> cases[] = {
+      {1.0, about.palette(), "w+dllw+"}, {1.5, QPalette(QColor(53, 53, 53)), "w+d+l{2,}w+"}};
+  for (const auto& [ratio, palette, rows] : cases) {
+    about.setPalette(palette);
+    QImage image(about.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    about.render(&image);
+    // A letter for each row of pixels down the middle of the line.
+    std::string shown;
+    for (int y = (separator.top() - 3) * ratio; y < (separator.bottom() + 4) * ratio; ++y) {
+      const QRgb colour = image.pixel(separator.center().x() * ratio, y);
+      const auto is = [&](QPalette::ColorRole role) { return colour == palette.color(role).rgb(); };
+      shown += is(QPalette::Window)  ? 'w'
+               : is(QPalette::Dark)  ? 'd'
+               : is(QPalette::Light) ? 'l'
+                                     : '?';
+    }
+    EXPECT_TRUE(std::regex_match(shown, std::regex(rows))) << ratio << ": " << shown;
+  }
 }
 
 }  // namespace
