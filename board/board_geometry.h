@@ -27,6 +27,10 @@ constexpr int kBackgroundHeightPixels = 222;
 constexpr int kClientWidthPixels = 287;
 constexpr int kClientHeightPixels = 222;
 
+// The first hole of each row, from the apex down; row r holds r + 1 holes.
+constexpr int kRowFirstHole[] = {0, 1, 3, 6, 10, 15, 21};
+constexpr int kMaxRows = 7;
+
 struct PixelPoint {
   int x, y;
 };

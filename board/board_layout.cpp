@@ -13,9 +13,6 @@ struct LevelShape {
 
 constexpr LevelShape kLevels[] = {{5, 15}, {6, 21}, {7, 28}};
 
-// The rows of the holes, from the apex down: first hole and count.
-constexpr int kRowFirstHole[] = {0, 1, 3, 6, 10, 15, 21};
-
 float StepTowardsLine(float slope, float rowPitch, float x) {
   return static_cast<float>((static_cast<double>(slope) * x - rowPitch) / slope);
 }
@@ -83,10 +80,15 @@ void SetBalls(Form1& f) {
   pos[27].Left = stepB(pos[20].Left);
 
   float rowTop = top0;
-  for (int row = 0; row < 7; ++row) {
+  for (int row = 0; row < kMaxRows; ++row) {
     if (row > 0) rowTop = static_cast<float>(double{rowTop} + f.RowPitch);
     for (int i = kRowFirstHole[row]; i <= kRowFirstHole[row] + row; ++i) pos[i].Top = rowTop;
   }
+
+  // A new board: nothing is lifted, and the keys start again from the apex.
+  f.Lifted = false;
+  f.RingHole = 0;
+  f.RingShown = false;
 
   f.DiagJumpDX = static_cast<float>(double{pos[1].Left} - pos[2].Left);
   f.RowJumpDX = static_cast<float>(double{pos[3].Left} - pos[5].Left);

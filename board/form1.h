@@ -94,6 +94,14 @@ struct Form1 {
   std::int16_t EmptyLabel = 0;
   bool Dragging = false;
   float GrabX = 0, GrabY = 0;
+  // A ball lifted by a key or a click, still in hole PickLabel, waits for
+  // the hole it is to jump to; DropList lists where it may land.
+  bool Lifted = false;
+
+  // The hole the board's keys act on. The focus ring marks it once a key has
+  // shown it; a mouse press hides it where it stands.
+  std::int16_t RingHole = 0;
+  bool RingShown = false;
 
   std::array<PlayRec, kPlayListSize> PlayList{};
   std::int32_t PlayCount = 0;

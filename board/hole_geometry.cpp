@@ -1,5 +1,7 @@
 #include "board/hole_geometry.h"
 
+#include "board/board_geometry.h"
+
 namespace vorn {
 
 namespace {
@@ -38,6 +40,26 @@ std::optional<std::int16_t> BetweenLabel(const Form1& f, std::int16_t CirFrom, s
   const std::int16_t idx = Whatlabel(f, Midway(from.x, to.x), Midway(from.y, to.y));
   if (idx == kNoHole) return std::nullopt;
   return idx;
+}
+
+RowPlace RowPlaceOf(const Form1& f, std::int16_t hole) {
+  int row = 0;
+  while (row + 1 < kMaxRows && hole >= kRowFirstHole[row + 1]) ++row;
+  int place = 0;
+  for (int other = kRowFirstHole[row]; other <= kRowFirstHole[row] + row; ++other) {
+    place += f.Image2[other].Left < f.Image2[hole].Left;
+  }
+  return {row, place};
+}
+
+std::int16_t HoleAt(const Form1& f, RowPlace at) {
+  if (at.row < 0 || at.row >= f.RowCount || at.place < 0 || at.place > at.row) return kNoHole;
+  for (int hole = kRowFirstHole[at.row]; hole <= kRowFirstHole[at.row] + at.row; ++hole) {
+    if (RowPlaceOf(f, static_cast<std::int16_t>(hole)).place == at.place) {
+      return static_cast<std::int16_t>(hole);
+    }
+  }
+  return kNoHole;
 }
 
 }  // namespace vorn

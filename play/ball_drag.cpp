@@ -23,6 +23,8 @@ std::optional<std::int16_t> StartingChoiceTarget(const Form1& f) {
   return std::nullopt;
 }
 
+}  // namespace
+
 void ChooseStartingHole(Form1& f, Platform& platform, std::int16_t b, std::int16_t h) {
   // Only the ball's own hole may be emptied: a point on a ball's outer edge
   // can lie in another (hidden) hole.
@@ -37,7 +39,18 @@ void ChooseStartingHole(Form1& f, Platform& platform, std::int16_t b, std::int16
   CheckBlk(f, platform);
 }
 
-}  // namespace
+void LandBall(Form1& f, Platform& platform, std::int16_t b, std::int16_t t) {
+  MoveBallToHole(f, b, t);
+  f.Image2[t].Tag = b;
+  EatLabel(f, f.EmptyLabel, t);
+  f.Image2[f.EmptyLabel].Tag.reset();
+  ForgetRedo(f);
+  FirstJumpStartsClock(f, platform);
+  // The ball is down before the survey, which may show the end of the game.
+  f.Dragging = false;
+  f.Lifted = false;
+  CheckBlk(f, platform);
+}
 
 void Image1_MouseDown(Form1& f, Platform& platform, std::int16_t b, int Button, int /*Shift*/,
                       float X, float Y) {
@@ -51,6 +64,7 @@ void Image1_MouseDown(Form1& f, Platform& platform, std::int16_t b, int Button, 
     f.GrabX = X;
     f.GrabY = Y;
     f.Dragging = true;
+    f.Lifted = false;  // a ball picked up by the mouse puts any lifted one down
     EnableHint(f);
     CheckDrop(f);
     return;
@@ -80,15 +94,7 @@ void Image1_MouseUp(Form1& f, Platform& platform, std::int16_t b, int /*Button*/
     EnableHint(f);
     return;
   }
-  MoveBallToHole(f, b, t);
-  f.Image2[t].Tag = b;
-  EatLabel(f, f.EmptyLabel, t);
-  f.Image2[f.EmptyLabel].Tag.reset();
-  ForgetRedo(f);
-  FirstJumpStartsClock(f, platform);
-  // The carry is over before the survey, which may show the end of the game.
-  f.Dragging = false;
-  CheckBlk(f, platform);
+  LandBall(f, platform, b, t);
 }
 
 std::optional<std::int16_t> CarriedBall(const Form1& f) {

@@ -42,6 +42,30 @@
         <source>Reset VORN</source>
         <translation>VORN neu beginnen</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielbrett</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: empty</source>
+        <translation>Reihe %1, Loch %2: leer</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: ball</source>
+        <translation>Reihe %1, Loch %2: Kugel</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: ball, can jump</source>
+        <translation>Reihe %1, Loch %2: Kugel, kann springen</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: ball, lifted</source>
+        <translation>Reihe %1, Loch %2: Kugel, angehoben</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: empty, the lifted ball can land here</source>
+        <translation>Reihe %1, Loch %2: leer, die angehobene Kugel kann hier landen</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -200,10 +224,6 @@ Der leere Kreis kann zu Beginn überall sein: Klicken Sie vor dem ersten Zug mit
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Tipp</translation>
-    </message>
-    <message>
         <source>Restore &amp;Game</source>
         <translation>Spiel &amp;laden</translation>
     </message>
@@ -254,6 +274,10 @@ Der leere Kreis kann zu Beginn überall sein: Klicken Sie vor dem ersten Zug mit
     <message>
         <source>&amp;Exit</source>
         <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>&amp;Tipp</translation>
     </message>
 </context>
 </TS>

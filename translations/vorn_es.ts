@@ -42,6 +42,30 @@
         <source>Reset VORN</source>
         <translation>Reiniciar VORN</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: empty</source>
+        <translation>Fila %1, hueco %2: vacío</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: ball</source>
+        <translation>Fila %1, hueco %2: bola</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: ball, can jump</source>
+        <translation>Fila %1, hueco %2: bola, puede saltar</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: ball, lifted</source>
+        <translation>Fila %1, hueco %2: bola, levantada</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: empty, the lifted ball can land here</source>
+        <translation>Fila %1, hueco %2: vacío, la bola levantada puede caer aquí</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -200,10 +224,6 @@ El círculo vacío puede estar en cualquier lugar: al principio, haga clic derec
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Pista</translation>
-    </message>
-    <message>
         <source>Restore &amp;Game</source>
         <translation>&amp;Cargar partida</translation>
     </message>
@@ -254,6 +274,10 @@ El círculo vacío puede estar en cualquier lugar: al principio, haga clic derec
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>&amp;Pista</translation>
     </message>
 </context>
 </TS>

@@ -42,6 +42,30 @@
         <source>Reset VORN</source>
         <translation>Recommencer VORN</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: empty</source>
+        <translation>Rangée %1, trou %2 : vide</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: ball</source>
+        <translation>Rangée %1, trou %2 : bille</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: ball, can jump</source>
+        <translation>Rangée %1, trou %2 : bille, peut sauter</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: ball, lifted</source>
+        <translation>Rangée %1, trou %2 : bille, soulevée</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2: empty, the lifted ball can land here</source>
+        <translation>Rangée %1, trou %2 : vide, la bille soulevée peut s’y poser</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -200,10 +224,6 @@ Le cercle vide peut être n&apos;importe où : au début, cliquez avec le bouton
         <translation>Ré&amp;tablir</translation>
     </message>
     <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Indice</translation>
-    </message>
-    <message>
         <source>Restore &amp;Game</source>
         <translation>&amp;Charger une partie</translation>
     </message>
@@ -254,6 +274,10 @@ Le cercle vide peut être n&apos;importe où : au début, cliquez avec le bouton
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>&amp;Indice</translation>
     </message>
 </context>
 </TS>

@@ -39,6 +39,8 @@ class BoardPicture : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Tab and Shift+Tab move the focus ring over the board, not the focus.
+  bool focusNextPrevChild(bool) override { return false; }
 
  private:
   // The wood and its border lines, drawn once per size, scale and edge kind.

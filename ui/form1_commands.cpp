@@ -15,12 +15,12 @@
 namespace vorn {
 
 void Form1Window::ConnectCommands() {
-  // Every command first ends a carry, then acts, then shows what changed. A
-  // hint's rings go with any change of the board (see SyncView), and also
-  // with a new game that happens to look like the old one.
+  // Every command first ends a carry or puts a lifted ball down, then acts, then shows what
+  // changed. A hint's rings go with any change of the board (see SyncView), and also with a new
+  // game that happens to look like the old one.
   auto command = [this](QAction* action, void (Form1Window::*handler)()) {
     connect(action, &QAction::triggered, this, [this, action, handler] {
-      PutCarriedBallBack();
+      PutBallsBack();
       if (action == menu_.mnuRestore || action == menu_.mnuReset) ClearHintMarks();
       (this->*handler)();
       SyncView();
@@ -39,7 +39,7 @@ void Form1Window::ConnectCommands() {
   int n = 1;
   for (QAction* level : {menu_.mnuLevel1, menu_.mnuLevel2, menu_.mnuLevel3}) {
     connect(level, &QAction::triggered, this, [this, n] {
-      PutCarriedBallBack();
+      PutBallsBack();
       ClearHintMarks();
       mnuLevel_Click(n);
       SyncView();

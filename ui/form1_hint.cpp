@@ -7,7 +7,7 @@
 #include "board/hint.h"
 #include "board/move_rules.h"
 #include "ui/form1_window.h"
-#include "ui/hint_mark.h"
+#include "ui/hole_mark.h"
 
 namespace vorn {
 

@@ -12,6 +12,7 @@
 #include "board/board_geometry.h"
 #include "board/board_layout.h"
 #include "board/hint.h"
+#include "board/hole_geometry.h"
 #include "board/move_rules.h"
 #include "persistence/best_times.h"
 #include "persistence/stored_level.h"
@@ -20,8 +21,10 @@
 #include "platform/task_bar.h"
 #include "platform/window_region.h"
 #include "play/ball_drag.h"
+#include "play/ball_lift.h"
+#include "play/board_keys.h"
 #include "ui/frm_inst.h"
-#include "ui/hint_mark.h"
+#include "ui/hole_mark.h"
 #include "ui/twips.h"
 
 namespace vorn {
@@ -33,6 +36,9 @@ constexpr int kBallDesign[kElementCount] = {1, 5, 2, 1, 3, 4, 6, 7, 8, 1, 9, 5, 
                                             1, 2, 1, 9, 1, 8, 6, 5, 9, 1, 8, 6, 5, 3};
 
 constexpr int kCompositingCheckMs = 1500;
+
+// How far a lifted ball stands above its hole, in designed pixels.
+constexpr int kLiftPixels = 3;
 
 }  // namespace
 
@@ -64,8 +70,13 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
       BallMouseEvent(i, kind, button, pos);
     });
   }
-  hintFrom_ = new HintMark(picture1_, QColor(255, 236, 120));
-  hintTo_ = new HintMark(picture1_, QColor(120, 230, 255));
+  hintFrom_ = new HoleMark(picture1_, HoleMark::Look::HintFrom);
+  hintTo_ = new HoleMark(picture1_, HoleMark::Look::HintTo);
+  focusRing_ = new HoleMark(picture1_, HoleMark::Look::Focus);
+  hintFrom_->setObjectName("hintFrom");
+  hintTo_->setObjectName("hintTo");
+  focusRing_->setObjectName("focusRing");
+  InstallBoardAccessibility();
   busyTimer_.setSingleShot(true);
   connect(&busyTimer_, &QTimer::timeout, this, [this] {
     if (!hintSearch_.Running() || busyCursor_) return;
@@ -171,19 +182,32 @@ void Form1Window::SyncView() {
     element->setGeometry(scale_.TwipsRect(hole.Left, hole.Top, hole.Width, hole.Height));
     if (element->isVisibleTo(picture1_) != hole.Visible) element->setVisible(hole.Visible);
   }
-  const auto carried = CarriedBall(f_);
-  if (carried && raisedBall_ != *carried) image1_[*carried]->raise();
-  raisedBall_ = carried ? *carried : -1;
+  // A carried ball, or a lifted one, is shown over the others.
+  const auto lifted = LiftedBall(f_);
+  const auto raised = CarriedBall(f_) ? CarriedBall(f_) : lifted;
+  if (raised && raisedBall_ != *raised) {
+    image1_[*raised]->raise();
+    for (HoleMark* mark : {hintFrom_, hintTo_, focusRing_}) mark->raise();
+  }
+  raisedBall_ = raised ? *raised : -1;
   for (int i = 0; i < kElementCount; ++i) {
     const vorn::Ball& ball = f_.Image1[i];
     ImageElement* element = image1_[i];
-    element->setGeometry(scale_.TwipsRect(ball.Left, ball.Top, ball.Width, ball.Height));
+    QRect place = scale_.TwipsRect(ball.Left, ball.Top, ball.Width, ball.Height);
+    if (lifted == i) place.translate(0, -scale_.Pixels(kLiftPixels));
+    element->setGeometry(place);
     if (element->isVisibleTo(picture1_) != ball.Visible) element->setVisible(ball.Visible);
     element->SetHandCursor(ball.MouseIcon && ball.MousePointer == PointerKind::Custom,
                            scale_.Factor());
   }
+  if (f_.RingShown && f_.RingHole >= 0 && f_.RingHole < f_.LabelCount) {
+    focusRing_->ShowAround(image2_[f_.RingHole]->geometry(), scale_.Factor());
+  } else {
+    focusRing_->Clear();
+  }
   if (BoardOf(f_) != shownBoard_) BoardChanged();
   MirrorMenu(f_.Menu, menu_);
+  announcer_.Announce(f_, picture1_);
 }
 
 Form1Window::ShownBoard Form1Window::BoardOf(const Form1& f) {
@@ -205,12 +229,19 @@ void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int b
   const float x = static_cast<float>(scale_.ToTwips(element->x() + pos.x()) - ball.Left);
   const float y = static_cast<float>(scale_.ToTwips(element->y() + pos.y()) - ball.Top);
   const auto b = static_cast<std::int16_t>(index);
+  const QPointF globalPos = element->mapToGlobal(pos);
   switch (kind) {
     case ImageElement::MouseEvent::Down:
-      ClearHintMarks();
+      f_.RingShown = false;
+      // A press puts a lifted ball down; a click on that ball ends there.
+      liftedAtPress_ = LiftedBall(f_) == index;
+      PutLiftedBallBack(f_);
       Image1_MouseDown(f_, platform_, b, button, 0, x, y);
+      pressAt_ = globalPos;
+      pressTravel_ = 0;
       break;
     case ImageElement::MouseEvent::Move: {
+      TrackClick(globalPos);
       // A ball carried out of the window goes home rather than being left
       // where nobody can see it.
       const QPoint inWindow = element->mapTo(this, pos.toPoint());
@@ -221,16 +252,35 @@ void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int b
       }
       break;
     }
-    case ImageElement::MouseEvent::Up:
+    case ImageElement::MouseEvent::Up: {
+      TrackClick(globalPos);
+      // A left click that picked a ball up, the pointer kept within the drag
+      // distance, leaves the ball lifted for a click on where it is to land.
+      const bool click = f_.Dragging && button == kLeftButton && !liftedAtPress_ &&
+                         pressTravel_ <= QApplication::startDragDistance();
+      const std::int16_t picked = f_.PickLabel;
       Image1_MouseUp(f_, platform_, b, button, 0, x, y);
+      if (click && f_.Image2[picked].Tag == b) LiftBall(f_, picked);
       break;
+    }
   }
   SyncView();
+}
+
+void Form1Window::TrackClick(QPointF globalPos) {
+  pressTravel_ = std::max(pressTravel_, (globalPos - pressAt_).manhattanLength());
 }
 
 void Form1Window::PutCarriedBallBack() {
   if (!f_.Dragging) return;
   CancelCarry(f_);
+  SyncView();
+}
+
+void Form1Window::PutBallsBack() {
+  PutCarriedBallBack();
+  if (!f_.Lifted) return;
+  PutLiftedBallBack(f_);
   SyncView();
 }
 
@@ -240,7 +290,21 @@ void Form1Window::changeEvent(QEvent* event) {
 }
 
 void Form1Window::Picture1_MouseDown(Qt::MouseButton button, QPointF globalPos) {
-  ClearHintMarks();
+  f_.RingShown = false;
+  if (f_.Lifted) {
+    // A left click on a hole where the lifted ball may land makes the jump;
+    // any other press puts the ball down and goes on as usual.
+    const QPointF at = picture1_->mapFromGlobal(globalPos);
+    const std::int16_t t = Whatlabel(f_, static_cast<float>(scale_.ToTwips(at.x())),
+                                     static_cast<float>(scale_.ToTwips(at.y())));
+    const bool jumped = button == Qt::LeftButton && JumpLiftedBall(f_, platform_, t);
+    PutLiftedBallBack(f_);
+    if (jumped) {
+      SyncView();
+      return;
+    }
+  }
+  SyncView();
   if (button == Qt::LeftButton) {
     picture1_->ArmWindowMove(globalPos);
     return;
@@ -249,14 +313,15 @@ void Form1Window::Picture1_MouseDown(Qt::MouseButton button, QPointF globalPos) 
 }
 
 void Form1Window::ShowPopUpMenu(QPoint globalPos) {
-  PutCarriedBallBack();
+  PutBallsBack();
   SyncView();
   menu_.mnuPopUp->popup(globalPos);
 }
 
 void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  // The keys with Ctrl: undo, redo and the board's size.
   const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+  if (PlayKey(key, held)) return;
+  // The keys with Ctrl: undo, redo and the board's size.
   if (held & Qt::ControlModifier) {
     const bool shift = held & Qt::ShiftModifier;
     if (key == Qt::Key_Z && !shift) {
@@ -274,24 +339,31 @@ void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
       return;
     }
   }
+  if (key == Qt::Key_Menu || (key == Qt::Key_F10 && held == Qt::ShiftModifier)) {
+    // At the ring, or at the pointer while no ring is shown.
+    const bool ring = f_.RingShown && f_.RingHole >= 0 && f_.RingHole < f_.LabelCount;
+    ShowPopUpMenu(ring ? picture1_->mapToGlobal(image2_[f_.RingHole]->geometry().center())
+                       : QCursor::pos());
+    return;
+  }
   switch (key) {
     case Qt::Key_F1:
       ShowPopUpMenu(QCursor::pos());
       break;
     case Qt::Key_F8:
-      PutCarriedBallBack();
+      PutBallsBack();
       if (f_.Menu.mnuUndo.Enabled) UndoPlay(f_, platform_);
       break;
     case Qt::Key_F9:
-      PutCarriedBallBack();
+      PutBallsBack();
       if (f_.Menu.mnuRedo.Enabled) RedoPlay(f_, platform_);
       break;
     case Qt::Key_F3:
-      PutCarriedBallBack();
+      PutBallsBack();
       mnuHint_Click();
       break;
     case Qt::Key_F2:
-      PutCarriedBallBack();
+      PutBallsBack();
       ClearHintMarks();
       if (platform_.MsgBox(
               QCoreApplication::translate("Form1", "Are you sure you want to reset this game")
@@ -305,6 +377,45 @@ void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
       return;
   }
   SyncView();
+}
+
+bool Form1Window::PlayKey(int key, Qt::KeyboardModifiers held) {
+  if (held & ~Qt::ShiftModifier) return false;
+  const bool shift = held & Qt::ShiftModifier;
+  BoardKey boardKey;
+  switch (key) {
+    case Qt::Key_Left:
+      boardKey = BoardKey::Left;
+      break;
+    case Qt::Key_Right:
+      boardKey = BoardKey::Right;
+      break;
+    case Qt::Key_Up:
+      boardKey = BoardKey::Up;
+      break;
+    case Qt::Key_Down:
+      boardKey = BoardKey::Down;
+      break;
+    case Qt::Key_Tab:
+      boardKey = shift ? BoardKey::Previous : BoardKey::Next;
+      break;
+    case Qt::Key_Backtab:
+      boardKey = BoardKey::Previous;
+      break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      boardKey = shift ? BoardKey::ChooseStart : BoardKey::Act;
+      break;
+    case Qt::Key_Escape:
+      boardKey = BoardKey::PutBack;
+      break;
+    default:
+      return false;
+  }
+  BoardKeyDown(f_, platform_, boardKey);
+  SyncView();
+  return true;
 }
 
 }  // namespace vorn

@@ -12,6 +12,7 @@
 #include "platform/image_element.h"
 #include "platform/platform.h"
 #include "solver/solver.h"
+#include "ui/board_accessible.h"
 #include "ui/board_picture.h"
 #include "ui/hint_search.h"
 #include "ui/popup_menu.h"
@@ -22,7 +23,7 @@ namespace vorn {
 class FrmAbout;
 class FrmBestTimes;
 class FrmInst;
-class HintMark;
+class HoleMark;
 
 // Why the window is closing, as Form_QueryUnload is told.
 enum class UnloadMode { UserClose = 0, ProgramClose = 1, SessionEnd = 2 };
@@ -51,8 +52,10 @@ class Form1Window : public QWidget {
   // Shows the board at one of kBoardSizes, its centre where it was, on the screen.
   void SetBoardSize(std::int16_t percent);
   // The rings of the last hint: the ball to move, then its landing hole.
-  HintMark* HintFrom() const { return hintFrom_; }
-  HintMark* HintTo() const { return hintTo_; }
+  HoleMark* HintFrom() const { return hintFrom_; }
+  HoleMark* HintTo() const { return hintTo_; }
+  // The ring on the hole the board's keys act on.
+  HoleMark* FocusRing() const { return focusRing_; }
   bool HintSearching() const { return hintSearch_.Running(); }
 
   // Closes the window for a reason other than the player's own request.
@@ -84,6 +87,12 @@ class Form1Window : public QWidget {
   void ShowPopUpMenu(QPoint globalPos);
   // Ends a carry before anything else may change the board.
   void PutCarriedBallBack();
+  // Ends a carry and puts a lifted ball down: before a command.
+  void PutBallsBack();
+  // The arrows, Tab, Space, Enter and Escape; false for any other key.
+  bool PlayKey(int key, Qt::KeyboardModifiers held);
+  // Where the pointer has been since a press on a ball that picked it up.
+  void TrackClick(QPointF globalPos);
   void ConnectCommands();
 
   // The balls in play and the number of holes: what a hint answers for.
@@ -132,8 +141,17 @@ class Form1Window : public QWidget {
 
   ShownBoard shownBoard_;
   HintSearch hintSearch_;
-  HintMark* hintFrom_ = nullptr;
-  HintMark* hintTo_ = nullptr;
+  HoleMark* hintFrom_ = nullptr;
+  HoleMark* hintTo_ = nullptr;
+  HoleMark* focusRing_ = nullptr;
+  BoardAnnouncer announcer_;
+
+  // A press that picked a ball up: where it was, how far the pointer has
+  // gone since, and whether the ball was lifted before (a click then puts it
+  // down rather than lifting it again).
+  QPointF pressAt_;
+  qreal pressTravel_ = 0;
+  bool liftedAtPress_ = false;
   QTimer busyTimer_;
   QTimer compositingWatch_;
   bool busyCursor_ = false;

@@ -6,13 +6,15 @@ namespace vorn {
 
 namespace {
 
-// The text after the tab is shown as the item's shortcut; the key itself is
-// handled by the board, so no shortcut is bound here.
+// The shortcut is shown beside the caption, and assistive technology reads it
+// apart from the name. The key itself is handled by the board: the shortcut
+// is given a context that never takes a key from it.
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
-                 const QString& shortcutText = {}) {
-  QAction* action =
-      menu->addAction(shortcutText.isEmpty() ? caption : caption + '\t' + shortcutText);
+                 QKeySequence shortcut = {}) {
+  QAction* action = menu->addAction(caption);
   action->setObjectName(name);
+  action->setShortcut(shortcut);
+  action->setShortcutContext(Qt::WidgetShortcut);
   return action;
 }
 
@@ -21,9 +23,8 @@ QString Caption(const char* caption) {
   return QCoreApplication::translate("mnuPopUp", caption);
 }
 
-QAction* AddItem(QMenu* menu, const char* name, const char* caption,
-                 const QString& shortcutText = {}) {
-  return AddItem(menu, name, Caption(caption), shortcutText);
+QAction* AddItem(QMenu* menu, const char* name, const char* caption, QKeySequence shortcut = {}) {
+  return AddItem(menu, name, Caption(caption), shortcut);
 }
 
 QMenu* AddSubMenu(QMenu* menu, const char* name, const char* caption) {
@@ -45,12 +46,12 @@ PopUpMenuActions CreatePopUpMenu(QWidget* parent) {
   PopUpMenuActions a;
   a.mnuPopUp = new QMenu(parent);
   a.mnuPopUp->setObjectName("mnuPopUp");
-  a.mnuUndo = AddItem(a.mnuPopUp, "mnuUndo", QT_TRANSLATE_NOOP("mnuPopUp", "&Undo"), "F8");
-  a.mnuRedo = AddItem(a.mnuPopUp, "mnuRedo", QT_TRANSLATE_NOOP("mnuPopUp", "Re&do"), "F9");
-  a.mnuHint = AddItem(a.mnuPopUp, "mnuHint", QT_TRANSLATE_NOOP("mnuPopUp", "&Hint"), "F3");
+  a.mnuUndo = AddItem(a.mnuPopUp, "mnuUndo", QT_TRANSLATE_NOOP("mnuPopUp", "&Undo"), Qt::Key_F8);
+  a.mnuRedo = AddItem(a.mnuPopUp, "mnuRedo", QT_TRANSLATE_NOOP("mnuPopUp", "Re&do"), Qt::Key_F9);
+  a.mnuHint = AddItem(a.mnuPopUp, "mnuHint", QT_TRANSLATE_NOOP("mnuPopUp", "H&int"), Qt::Key_F3);
   a.mnuRestore = AddItem(a.mnuPopUp, "mnuRestore", QT_TRANSLATE_NOOP("mnuPopUp", "Restore &Game"));
   a.mnuSave = AddItem(a.mnuPopUp, "mnuSave", QT_TRANSLATE_NOOP("mnuPopUp", "&Save Game"));
-  a.mnuReset = AddItem(a.mnuPopUp, "mnuReset", QT_TRANSLATE_NOOP("mnuPopUp", "&Reset"), "F2");
+  a.mnuReset = AddItem(a.mnuPopUp, "mnuReset", QT_TRANSLATE_NOOP("mnuPopUp", "&Reset"), Qt::Key_F2);
   a.mnuLevel = AddSubMenu(a.mnuPopUp, "mnuLevel", QT_TRANSLATE_NOOP("mnuPopUp", "&Game Level"));
   a.mnuLevel1 = AddItem(a.mnuLevel, "mnuLevel1", QT_TRANSLATE_NOOP("mnuPopUp", "Level &1"));
   a.mnuLevel2 = AddItem(a.mnuLevel, "mnuLevel2", QT_TRANSLATE_NOOP("mnuPopUp", "Level &2"));
@@ -65,7 +66,8 @@ PopUpMenuActions CreatePopUpMenu(QWidget* parent) {
   a.mnuBestTimes =
       AddItem(a.mnuPopUp, "mnuBestTimes", QT_TRANSLATE_NOOP("mnuPopUp", "Best &Times"));
   a.mnuHelp = AddSubMenu(a.mnuPopUp, "mnuHelp", QT_TRANSLATE_NOOP("mnuPopUp", "&Help"));
-  a.mnuInst = AddItem(a.mnuHelp, "mnuInst", QT_TRANSLATE_NOOP("mnuPopUp", "&Instructions"), "F1");
+  a.mnuInst =
+      AddItem(a.mnuHelp, "mnuInst", QT_TRANSLATE_NOOP("mnuPopUp", "&Instructions"), Qt::Key_F1);
   a.mnuAbout = AddItem(a.mnuHelp, "mnuAbout", QT_TRANSLATE_NOOP("mnuPopUp", "&About"));
   a.mnuExit = AddItem(a.mnuPopUp, "mnuExit", QT_TRANSLATE_NOOP("mnuPopUp", "&Exit"));
   return a;

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDate>
 #include <QFile>
@@ -22,14 +23,17 @@
 #include <QTest>
 
 #include "board/end_of_game.h"
+#include "board/hint.h"
+#include "board/hole_geometry.h"
 #include "board/move_rules.h"
 #include "platform/scripted_platform.h"
+#include "solver/solver.h"
 #include "support/boards.h"
 #include "ui/form1_window.h"
 #include "ui/frm_about.h"
 #include "ui/frm_best_times.h"
 #include "ui/frm_inst.h"
-#include "ui/hint_mark.h"
+#include "ui/hole_mark.h"
 #include "ui/twips.h"
 
 namespace vorn::test {
@@ -88,7 +92,9 @@ class WindowTest : public ::testing::Test {
       if (!a->isVisible()) continue;
       const QString marks = QString(a->isEnabled() ? "" : "-") + (a->isChecked() ? "+" : "");
       if (all || !marks.isEmpty()) {
-        view += (marks + a->objectName() + (all ? "=" + a->text() : QString()) + " ").toStdString();
+        const QString key = a->shortcut().isEmpty() ? "" : "\t" + a->shortcut().toString();
+        view += (marks + a->objectName() + (all ? "=" + a->text() + key : QString()) + " ")
+                    .toStdString();
       }
       if (a->menu() && all) view.append("[").append(MenuView(a->menu(), true)).append("] ");
       if (a->menu() && !all) view += MenuView(a->menu());
@@ -109,7 +115,7 @@ class WindowTest : public ::testing::Test {
   // The holes of the shown hint marks, the ball's then its landing hole's: "3>0>".
   std::string Marks() {
     std::string marks;
-    for (const HintMark* mark : {w().HintFrom(), w().HintTo()}) {
+    for (const HoleMark* mark : {w().HintFrom(), w().HintTo()}) {
       for (int h = 0; h < kElementCount; ++h) {
         if (mark->isVisible() && mark->geometry().center() == Centre(h)) marks += std::to_string(h);
       }
@@ -118,12 +124,37 @@ class WindowTest : public ::testing::Test {
     return marks;
   }
 
+  // The hole the focus ring marks, or -1 while it is hidden.
+  int Ring() {
+    for (int h = 0; h < kElementCount; ++h) {
+      if (w().FocusRing()->isVisible() && w().FocusRing()->geometry().center() == Centre(h)) {
+        return h;
+      }
+    }
+    return -1;
+  }
+  // The ball shown lifted above its hole, or -1.
+  int Lifted() {
+    for (int h = 0; h < kElementCount; ++h) {
+      for (int i = 0; i < kElementCount; ++i) {
+        if (!w().Ball(i)->isHidden() && !w().Hole(h)->isHidden() &&
+            w().Ball(i)->geometry() == w().Hole(h)->geometry().translated(0, -3)) {
+          return i;
+        }
+      }
+    }
+    return -1;
+  }
+  void Click(QPoint at) { QTest::mouseClick(w().Picture1(), Qt::LeftButton, {}, at); }
+
   Form1Window& w() { return *window_; }
   const PopUpMenuActions& menu() const { return window_->Menu(); }
   // The board and the menu's states.
   std::string View() const { return BoardView(*window_) + " | " + MenuView(menu().mnuPopUp); }
   QPoint Centre(int hole) const { return window_->Hole(hole)->geometry().center(); }
-  void Key(Qt::Key key) { QTest::keyClick(window_->Picture1(), key); }
+  void Key(Qt::Key key, Qt::KeyboardModifiers held = {}) {
+    QTest::keyClick(window_->Picture1(), key, held);
+  }
 
   // A mouse event at a point of the board, sent to a ball as to the one with
   // the grab; a move holds `button`.
@@ -168,7 +199,7 @@ class WindowTest : public ::testing::Test {
 TEST_F(WindowTest, StartsWithTheFiveRowBoardAndARightOrMiddlePressOpensTheMenu) {
   EXPECT_EQ(BoardView(w()), StartingBoard(15));  // no level is stored
   EXPECT_EQ(MenuView(menu().mnuPopUp, true),
-            "-mnuUndo=&Undo\tF8 -mnuRedo=Re&do\tF9 mnuHint=&Hint\tF3 mnuRestore=Restore &Game "
+            "-mnuUndo=&Undo\tF8 -mnuRedo=Re&do\tF9 mnuHint=H&int\tF3 mnuRestore=Restore &Game "
             "-mnuSave=&Save Game mnuReset=&Reset\tF2 mnuLevel=&Game Level [+mnuLevel1=Level &1 "
             "mnuLevel2=Level &2 mnuLevel3=Level &3 ] mnuSize=&Board Size [+mnuSize100=100 % "
             "mnuSize125=125 % mnuSize150=150 % mnuSize200=200 % mnuSize300=300 % ] "
@@ -192,8 +223,8 @@ TEST_F(WindowTest, ACarryThatCannotLandOrIsInterruptedPutsTheBallBack) {
   QWidget other;
   const QPointF home(Centre(3)), apex(Centre(0)), edge(w().State().Image2[0].Left / 15, apex.y());
   const std::pair<std::vector<QPointF>, std::function<void()>> cases[] = {
-      {{home}, [&] { RightClick(3); }},  // which makes no starting choice
-      {{home}, {}},  // let go where it was grasped, on the apex hole's edge, on a full hole
+      {{apex, home}, [&] { RightClick(3); }},  // which makes no starting choice
+      {{apex, home}, {}},  // let go where it was grasped, on the apex hole's edge, on a full hole
       {{edge}, {}},
       {{Centre(4)}, {}},
       {{apex, QPointF(2, 2), apex}, {}},   // out of the window and back over the apex
@@ -402,7 +433,7 @@ TEST_F(WindowTest, TheHintMarksAJumpOnAWinningLineOrSaysThereIsNoneAndNeedsAJump
   ASSERT_TRUE(Answered());
   EXPECT_TRUE(Marks() == "3>0>" || Marks() == "5>0>") << Marks();
   EXPECT_EQ(View(), fresh);
-  Drag(3, 0);  // a press takes the marks away
+  Drag(3, 0);  // a jump takes the marks away
   EXPECT_EQ(Marks(), ">>");
   menu().mnuHint->trigger();
   Drag(5, 3);  // a jump cancels the search under way
@@ -568,6 +599,220 @@ TEST_F(WindowTest, AWinFromAFreshBoardIsRecordedOnceAndTheBestTimesShowIt) {
   }
   EXPECT_EQ(shown(), "5 Rows: -  0|6 Rows: -  0|7 Rows: -  0|");
   w().BestTimes()->close();
+}
+
+TEST_F(WindowTest, ArrowsMoveTheRingAlongTheRowsTabToBallsThatCanJumpSpaceLiftsAndJumps) {
+  // Hidden on the apex at first; the first key shows it and acts from there.
+  // Each row counted from its left end on screen: 2 1 / 5 4 3 / 9 7 8 6 / 14 12 11 13 10.
+  EXPECT_EQ(Ring(), -1);
+  std::string path;
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                      Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,
+                      Qt::Key_Up, Qt::Key_Up, Qt::Key_Left}) {
+    Key(key);
+    path += std::to_string(Ring()) + " ";
+  }
+  EXPECT_EQ(path, "2 5 4 3 3 8 11 12 7 4 1 0 0 0 ");
+
+  // Tab and Shift+Tab go round the balls that can jump, by hole number.
+  path.clear();
+  for (auto held : {Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier}) {
+    Key(Qt::Key_Tab, held);
+    path += std::to_string(Ring()) + " ";
+  }
+  EXPECT_EQ(path, "3 5 3 5 ");
+  // Space on a ball that cannot jump does nothing.
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Space);
+  EXPECT_EQ(View(), fresh);
+
+  // Lifted, Tab visits its landing holes only; Escape, or Space off them, puts it back.
+  for (Qt::Key putBack : {Qt::Key_Escape, Qt::Key_Space}) {
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Space);
+    EXPECT_NE(Lifted(), -1);
+    Key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(Ring(), 0);
+    if (putBack == Qt::Key_Space) Key(Qt::Key_Down);
+    Key(putBack);
+    EXPECT_EQ(Lifted(), -1);
+    EXPECT_EQ(View(), fresh);
+  }
+  // Enter jumps to a landing hole, and the ring stays on it.
+  Key(Qt::Key_Up);  // from hole 2 to the apex
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Return);
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(BallInHole(w(), 0), 3);
+  EXPECT_EQ(Ring(), 0);
+  EXPECT_EQ(w().State().PlayCount, 1);
+
+  // A press hides the ring where it stands; a reset puts it, hidden, on the apex.
+  QTest::mousePress(w().Picture1(), Qt::LeftButton, {}, Centre(14));
+  QTest::mouseRelease(w().Picture1(), Qt::LeftButton, {}, Centre(14));
+  EXPECT_EQ(Ring(), -1);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Ring(), 2);
+  menu().mnuReset->trigger();
+  EXPECT_EQ(Ring(), -1);
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(Ring(), 3);
+}
+
+TEST_F(WindowTest, AWholeGameIsWonFromTheKeyboardAloneOnEveryLevel) {
+  QAction* levels[] = {menu().mnuLevel1, menu().mnuLevel2, menu().mnuLevel3};
+  for (int level = 0; level < 3; ++level) {
+    SCOPED_TRACE(testing::Message() << "level " << level + 1);
+    levels[level]->trigger();
+    platform.msgBoxes.clear();
+    const Form1& f = w().State();
+    const Solver solver(f.LabelCount, JumpTable(f));
+    const std::atomic<bool> cancel{false};
+    // The starting hole, chosen with Shift+Enter: the highest one with a win.
+    const std::uint32_t all = OccupiedHoles(f) | 1u;
+    int start = f.LabelCount - 1;
+    while (start > 0 && !solver.Solve(all & ~(1u << start), cancel)->winnable) --start;
+    const std::uint32_t position = all & ~(1u << start);
+    const RowPlace at = RowPlaceOf(f, static_cast<std::int16_t>(start));
+    for (int r = 0; r < at.row; ++r) Key(Qt::Key_Down);
+    for (int c = 0; c < at.place; ++c) Key(Qt::Key_Right);
+    Key(Qt::Key_Return, Qt::ShiftModifier);
+    ASSERT_EQ(OccupiedHoles(f), position);
+    while (const auto jump = solver.Solve(OccupiedHoles(f), cancel)->hint) {
+      for (int tabs = 0; Ring() != jump->from && tabs < 30; ++tabs) Key(Qt::Key_Tab);
+      Key(Qt::Key_Space);
+      for (int tabs = 0; Ring() != jump->to && tabs < 30; ++tabs) Key(Qt::Key_Tab);
+      Key(Qt::Key_Space);
+      ASSERT_EQ(w().State().Image2[jump->to].Tag.has_value(), true)
+          << jump->from << ">" << jump->to;
+    }
+    EXPECT_EQ(Boxes(), "VORN: " + WonPrompt(0) + " [YesNo Exclamation]\n");
+    menu().mnuReset->trigger();
+  }
+}
+
+TEST_F(WindowTest, AClickLiftsABallAClickOnALandingHoleJumpsAndAnyOtherClickPutsItBack) {
+  // Within the drag distance a press and release is a click; beyond, a carry.
+  for (QPoint travel : {QPoint(0, 0), QPoint(2, 1)}) {
+    Mouse(3, kPress, Centre(3));
+    Mouse(3, kMove, Centre(3) + travel);
+    Mouse(3, kRelease, Centre(3) + travel);
+    EXPECT_EQ(Lifted(), 3);
+    Click((Centre(3) + Centre(4)) / 2);  // the wood
+    EXPECT_EQ(View(), fresh);
+  }
+  Mouse(3, kPress, Centre(3));
+  Mouse(3, kMove, Centre(4));
+  Mouse(3, kRelease, Centre(3));
+  EXPECT_EQ(View(), fresh);
+  // A click on the lifted ball puts it down; one on an empty hole it cannot
+  // reach puts it back; one on its landing hole jumps.
+  for (std::function<void()> then : std::initializer_list<std::function<void()>>{
+           [&] { QTest::mouseClick(w().Ball(5), Qt::LeftButton, {}, QPoint(14, 14)); },
+           [&] { Click(Centre(0) + QPoint(40, 40)); }, [&] { Click(Centre(0)); }}) {
+    QTest::mouseClick(w().Ball(5), Qt::LeftButton, {}, QPoint(14, 14));
+    EXPECT_EQ(Lifted(), 5);
+    then();
+    EXPECT_EQ(Lifted(), -1);
+  }
+  EXPECT_EQ(BallInHole(w(), 0), 5);
+  EXPECT_EQ(w().State().PlayCount, 1);
+}
+
+TEST_F(WindowTest, TheMenuKeysOpenTheMenuAtTheRingAndCommandKeysPutALiftedBallDown) {
+  QCursor::setPos(w().mapToGlobal(QPoint(20, 200)));
+  for (auto [key, held] :
+       {std::pair(Qt::Key_Menu, Qt::NoModifier), std::pair(Qt::Key_F10, Qt::ShiftModifier)}) {
+    Key(key, held);
+    ASSERT_TRUE(menu().mnuPopUp->isVisible());
+    EXPECT_EQ(menu().mnuPopUp->pos(), QCursor::pos());
+    menu().mnuPopUp->close();
+  }
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Space);
+  Key(Qt::Key_Menu);
+  EXPECT_EQ(menu().mnuPopUp->pos(), w().Picture1()->mapToGlobal(Centre(3)));
+  menu().mnuPopUp->close();
+  EXPECT_EQ(View(), fresh);
+  Drag(5, 0);
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Space);
+  ASSERT_NE(Lifted(), -1);
+  Key(Qt::Key_F8);
+  EXPECT_EQ(BoardView(w()), StartingBoard(15));
+  EXPECT_EQ(Ring(), 8);
+}
+
+TEST_F(WindowTest, AssistiveTechnologyHearsEachHoleByPlaceAndContentAndFollowsTheRing) {
+  // The ring is the accessible focus, and each hole is named as it is now.
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w().Picture1());
+  ASSERT_EQ(board->childCount(), 15);
+  std::string focused;
+  Drag(3, 0);
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Tab, Qt::Key_Space}) {
+    Key(key);
+    focused += board->focusChild()->text(QAccessible::Name).toStdString() + "|";
+  }
+  EXPECT_EQ(focused,
+            "Row 2, hole 1: ball|Row 3, hole 1: ball, can jump|Row 3, hole 1: ball, lifted|");
+  std::string names;
+  for (int i : {0, 1, 3, 4, 5})
+    names += board->child(i)->text(QAccessible::Name).toStdString() + "|";
+  EXPECT_EQ(names,
+            "Row 1, hole 1: ball|Row 2, hole 1: ball|Row 3, hole 1: ball, lifted|Row 3, hole 2: "
+            "ball|Row 3, hole 3: empty, the lifted ball can land here|");
+  EXPECT_TRUE(board->child(3)->state().focused && !board->child(4)->state().focused);
+
+  // Menu items are named without their keys, which are told apart.
+  QAccessibleInterface* undo = QAccessible::queryAccessibleInterface(menu().mnuPopUp)->child(0);
+  EXPECT_EQ(undo->text(QAccessible::Name) + "|" + undo->text(QAccessible::Accelerator), "Undo|F8");
+}
+
+TEST_F(WindowTest, HintAndFocusRingsStandOutThreeToOneOnTheWoodEveryBallAndAnEmptyHole) {
+  // Relative luminance and contrast ratio, as for any text or mark on screen.
+  auto luminance = [](QRgb c) {
+    auto channel = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+  };
+  auto contrast = [&](QRgb a, QRgb b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+  };
+  // On each ray from the mark's centre, its most visible pixel against the
+  // board drawn without it: the weakest ray over the whole ring.
+  auto weakest = [&](HoleMark* mark, QRect around) {
+    mark->Clear();
+    const QImage bare = w().Picture1()->grab().toImage();
+    mark->ShowAround(around);
+    const QImage marked = w().Picture1()->grab().toImage();
+    mark->Clear();
+    double weakest = 1e9;
+    for (int ray = 0; ray < 72; ++ray) {
+      const double angle = ray * M_PI / 36;
+      double best = 1;
+      for (double r = 0; r < mark->width(); r += 0.5) {
+        const QPoint p = mark->geometry().center() + QPoint(static_cast<int>(r * std::cos(angle)),
+                                                            static_cast<int>(r * std::sin(angle)));
+        if (!marked.rect().contains(p)) break;
+        best = std::max(best, contrast(marked.pixel(p), bare.pixel(p)));
+      }
+      weakest = std::min(weakest, best);
+    }
+    return weakest;
+  };
+  std::set<QString> designs;
+  for (HoleMark* mark : {w().HintFrom(), w().HintTo(), w().FocusRing()}) {
+    EXPECT_GE(weakest(mark, w().Hole(0)->geometry()), 3.0);  // round the empty apex, on the wood
+    for (int ball = 1; ball < 15; ++ball) {                  // over the face of every ball design
+      if (!designs.insert(w().Ball(ball)->Resource() + mark->objectName()).second) continue;
+      const QRect face(w().Hole(ball)->geometry().center() - QPoint(1, 1), QSize(3, 3));
+      EXPECT_GE(weakest(mark, face), 3.0) << ball << mark->objectName().toStdString();
+    }
+  }
 }
 
 }  // namespace

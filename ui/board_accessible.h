@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <QString>
+
+#include "board/form1.h"
+
+class QWidget;
+
+namespace vorn {
+
+// What assistive technology is told of the board: the board picture is a
+// list of the holes in play, in reading order, each named by where it is and
+// what it holds; the hole under the focus ring has the focus.
+void InstallBoardAccessibility();
+
+// The name of a hole in play, such as "Row 3, hole 2: ball, can jump".
+QString HoleName(const Form1& f, std::int16_t hole);
+
+// Tells assistive technology what changed since the last call: the holes
+// whose names changed, and the hole the focus ring moved to.
+class BoardAnnouncer {
+ public:
+  void Announce(const Form1& f, QWidget* board);
+
+ private:
+  std::array<QString, kElementCount> names_;
+  int focus_ = -1;
+};
+
+}  // namespace vorn
