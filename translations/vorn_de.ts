@@ -27,10 +27,6 @@
         <translation>VORN beenden</translation>
     </message>
     <message>
-        <source>No winning line is left from here. Right-click a ball to start from another hole.</source>
-        <translation>Von hier aus führt kein Weg mehr zum Sieg. Klicken Sie mit der rechten Maustaste auf eine Kugel, um von einem anderen Loch aus zu beginnen.</translation>
-    </message>
-    <message>
         <source>No winning line is left from here. Undo takes jumps back.</source>
         <translation>Von hier aus führt kein Weg mehr zum Sieg. Mit „Rückgängig“ lassen sich Sprünge zurücknehmen.</translation>
     </message>
@@ -65,6 +61,10 @@
     <message>
         <source>Row %1, hole %2: empty, the lifted ball can land here</source>
         <translation>Reihe %1, Loch %2: leer, die angehobene Kugel kann hier landen</translation>
+    </message>
+    <message>
+        <source>No winning line is left from here. Right-click a ball, or press Shift+Space on it, to start from another hole.</source>
+        <translation>Von hier aus führt kein Weg mehr zum Sieg. Klicken Sie mit der rechten Maustaste auf eine Kugel oder drücken Sie Umschalt+Leertaste darauf, um von einem anderen Loch aus zu beginnen.</translation>
     </message>
 </context>
 <context>

@@ -27,10 +27,6 @@
         <translation>Salir de VORN</translation>
     </message>
     <message>
-        <source>No winning line is left from here. Right-click a ball to start from another hole.</source>
-        <translation>Desde aquí ya no queda ningún camino ganador. Haga clic derecho en una bola para empezar desde otro hueco.</translation>
-    </message>
-    <message>
         <source>No winning line is left from here. Undo takes jumps back.</source>
         <translation>Desde aquí ya no queda ningún camino ganador. «Deshacer» devuelve los saltos.</translation>
     </message>
@@ -65,6 +61,10 @@
     <message>
         <source>Row %1, hole %2: empty, the lifted ball can land here</source>
         <translation>Fila %1, hueco %2: vacío, la bola levantada puede caer aquí</translation>
+    </message>
+    <message>
+        <source>No winning line is left from here. Right-click a ball, or press Shift+Space on it, to start from another hole.</source>
+        <translation>Desde aquí ya no queda ningún camino ganador. Haga clic derecho en una bola, o pulse Mayús+Espacio sobre ella, para empezar desde otro hueco.</translation>
     </message>
 </context>
 <context>

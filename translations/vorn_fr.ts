@@ -27,10 +27,6 @@
         <translation>Quitter VORN</translation>
     </message>
     <message>
-        <source>No winning line is left from here. Right-click a ball to start from another hole.</source>
-        <translation>Plus aucun chemin gagnant à partir d&apos;ici. Cliquez avec le bouton droit sur une bille pour commencer depuis un autre trou.</translation>
-    </message>
-    <message>
         <source>No winning line is left from here. Undo takes jumps back.</source>
         <translation>Plus aucun chemin gagnant à partir d&apos;ici. « Annuler » reprend les sauts.</translation>
     </message>
@@ -65,6 +61,10 @@
     <message>
         <source>Row %1, hole %2: empty, the lifted ball can land here</source>
         <translation>Rangée %1, trou %2 : vide, la bille soulevée peut s’y poser</translation>
+    </message>
+    <message>
+        <source>No winning line is left from here. Right-click a ball, or press Shift+Space on it, to start from another hole.</source>
+        <translation>Plus aucun chemin gagnant à partir d&apos;ici. Cliquez avec le bouton droit sur une bille, ou appuyez sur Maj+Espace dessus, pour commencer depuis un autre trou.</translation>
     </message>
 </context>
 <context>

@@ -52,7 +52,9 @@ class HoleAccessible : public QAccessibleInterface {
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
     const Form1Window* w = WindowOf(board_);
-    return w && t == QAccessible::Name ? HoleName(w->State(), hole_) : QString();
+    return w && t == QAccessible::Name && hole_ < w->State().LabelCount
+               ? HoleName(w->State(), hole_)
+               : QString();
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
@@ -187,8 +189,10 @@ void BoardAnnouncer::Announce(const Form1& f, QWidget* board) {
   for (std::int16_t h = 0; h < kElementCount; ++h) {
     const QString name = h < f.LabelCount ? HoleName(f, h) : QString();
     if (name == names_[h]) continue;
+    // A name heard for the first time has not changed.
+    const bool known = !names_[h].isEmpty();
     names_[h] = name;
-    if (name.isEmpty()) continue;
+    if (name.isEmpty() || !known) continue;
     QAccessibleEvent changed(boardAccessible->Hole(h), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
   }

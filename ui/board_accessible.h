@@ -24,6 +24,8 @@ QString HoleName(const Form1& f, std::int16_t hole);
 class BoardAnnouncer {
  public:
   void Announce(const Form1& f, QWidget* board);
+  // The next call tells the ringed hole's focus again.
+  void Refocus() { focus_ = -1; }
 
  private:
   std::array<QString, kElementCount> names_;

@@ -93,7 +93,7 @@ void BoardPicture::paintEvent(QPaintEvent* event) {
 }
 
 void BoardPicture::mousePressEvent(QMouseEvent* event) {
-  if (onMouseDown) onMouseDown(event->button(), event->globalPosition());
+  if (onMouseDown) onMouseDown(event->button(), event->position(), event->globalPosition());
 }
 
 void BoardPicture::ArmWindowMove(QPointF globalPos) {
@@ -128,6 +128,11 @@ void BoardPicture::mouseReleaseEvent(QMouseEvent*) {
 
 void BoardPicture::keyPressEvent(QKeyEvent* event) {
   if (onKeyDown) onKeyDown(event->key(), event->modifiers());
+}
+
+void BoardPicture::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  if (onFocusIn) onFocusIn();
 }
 
 }  // namespace vorn

@@ -14,7 +14,9 @@ class BoardPicture : public QWidget {
  public:
   explicit BoardPicture(QWidget* parent);
 
-  std::function<void(Qt::MouseButton, QPointF globalPos)> onMouseDown;
+  // A press: where on the board, and where on the screen.
+  std::function<void(Qt::MouseButton, QPointF at, QPointF globalPos)> onMouseDown;
+  std::function<void()> onFocusIn;
   std::function<void(int key, Qt::KeyboardModifiers modifiers)> onKeyDown;
 
   // Grows the board, its wood and its border lines with the window.
@@ -39,6 +41,7 @@ class BoardPicture : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   // Tab and Shift+Tab move the focus ring over the board, not the focus.
   bool focusNextPrevChild(bool) override { return false; }
 

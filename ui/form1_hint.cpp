@@ -21,8 +21,8 @@ std::string NoWinningLineText(const Form1& f) {
   const QString text =
       StartingChoiceOpen(f)
           ? QCoreApplication::translate("Form1",
-                                        "No winning line is left from here. Right-click a ball "
-                                        "to start from another hole.")
+                                        "No winning line is left from here. Right-click a ball, "
+                                        "or press Shift+Space on it, to start from another hole.")
           : QCoreApplication::translate("Form1",
                                         "No winning line is left from here. Undo takes jumps "
                                         "back.");
@@ -47,8 +47,9 @@ void Form1Window::HintAnswered(const Solver::Answer& answer) {
   // the answer stale; showing that change stops what is left.
   if (BoardOf(f_) != shownBoard_) return;
   if (answer.winnable && answer.hint) {
-    hintFrom_->ShowAround(image2_[answer.hint->from]->geometry(), scale_.Factor());
-    hintTo_->ShowAround(image2_[answer.hint->to]->geometry(), scale_.Factor());
+    hintFrom_->ShowAround(answer.hint->from, image2_[answer.hint->from]->geometry(),
+                          scale_.Factor());
+    hintTo_->ShowAround(answer.hint->to, image2_[answer.hint->to]->geometry(), scale_.Factor());
     return;
   }
   platform_.MsgBox(NoWinningLineText(f_), MsgButtons::OK, MsgIcon::Information, "VORN");

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QDate>
 #include <QEvent>
+#include <QGraphicsDropShadowEffect>
 #include <QScreen>
 
 #include <algorithm>
@@ -45,6 +46,8 @@ constexpr int kLiftPixels = 3;
 Form1Window::Form1Window(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool), platform_(platform) {
   setObjectName("Form1");
+  // The window has no caption; assistive technology hears the game's name.
+  setAccessibleName("VORN");
   KeepOffTaskBar(this);
   KeepSecondaryWindowsOver(this);
   setWindowTitle(QString());
@@ -54,7 +57,20 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
   setAttribute(Qt::WA_TranslucentBackground);
 
   picture1_ = new BoardPicture(this);
-  picture1_->onMouseDown = [this](Qt::MouseButton b, QPointF p) { Picture1_MouseDown(b, p); };
+  picture1_->onMouseDown = [this](Qt::MouseButton b, QPointF at, QPointF globalPos) {
+    Picture1_MouseDown(b, at, globalPos);
+  };
+  // The focus comes to the board once it is shown, and back after the menu
+  // or a dialog. By then the window manager has placed the window: its place
+  // is read back for every hole's place on the screen. The screen reader
+  // hears the ringed hole again, after the board itself.
+  picture1_->onFocusIn = [this] {
+    QTimer::singleShot(0, this, [this] {
+      SyncWindowPosition(this);
+      announcer_.Refocus();
+      announcer_.Announce(f_, picture1_);
+    });
+  };
   picture1_->onKeyDown = [this](int key, Qt::KeyboardModifiers modifiers) {
     Picture1_KeyDown(key, modifiers);
   };
@@ -129,6 +145,7 @@ void Form1Window::ShapeToTriangle() {
   }
   for (ImageElement* element : image1_) element->SetWindowOutline(outline);
   for (ImageElement* element : image2_) element->SetWindowOutline(outline);
+  for (HoleMark* mark : {hintFrom_, hintTo_, focusRing_}) mark->SetBounds(scale_.Triangle());
 }
 
 void Form1Window::SetBoardSize(std::int16_t percent) {
@@ -138,7 +155,6 @@ void Form1Window::SetBoardSize(std::int16_t percent) {
   const BoardScale scale(percent / 100.0);
   if (scale.Factor() == scale_.Factor()) return;
   PutCarriedBallBack();
-  ClearHintMarks();
   // Where the board's centre is now, as the window system has it.
   if (isVisible()) SyncWindowPosition(this);
   const QPointF centre = QRectF(geometry()).center();
@@ -147,6 +163,12 @@ void Form1Window::SetBoardSize(std::int16_t percent) {
   picture1_->SetScale(scale_);
   ShapeToTriangle();
   SyncView();
+  // A hint's rings stay with their holes.
+  for (HoleMark* mark : {hintFrom_, hintTo_}) {
+    if (mark->isVisible()) {
+      mark->ShowAround(mark->Hole(), image2_[mark->Hole()]->geometry(), scale_.Factor());
+    }
+  }
   if (!isVisible()) return;
   QPoint place = (centre - QPointF(width(), height()) / 2).toPoint();
   if (const QScreen* shown = screen()) {
@@ -190,6 +212,19 @@ void Form1Window::SyncView() {
     for (HoleMark* mark : {hintFrom_, hintTo_, focusRing_}) mark->raise();
   }
   raisedBall_ = raised ? *raised : -1;
+  // A lifted ball casts a shadow into its hole.
+  const int shadowed = lifted ? *lifted : -1;
+  if (shadowed != shadowedBall_) {
+    if (shadowedBall_ >= 0) image1_[shadowedBall_]->setGraphicsEffect(nullptr);
+    if (shadowed >= 0) {
+      auto* shadow = new QGraphicsDropShadowEffect;
+      shadow->setColor(QColor(0, 0, 0, 170));
+      shadow->setOffset(0, scale_.Pixels(kLiftPixels));
+      shadow->setBlurRadius(scale_.Pixels(2 * kLiftPixels));
+      image1_[shadowed]->setGraphicsEffect(shadow);
+    }
+    shadowedBall_ = shadowed;
+  }
   for (int i = 0; i < kElementCount; ++i) {
     const vorn::Ball& ball = f_.Image1[i];
     ImageElement* element = image1_[i];
@@ -201,7 +236,7 @@ void Form1Window::SyncView() {
                            scale_.Factor());
   }
   if (f_.RingShown && f_.RingHole >= 0 && f_.RingHole < f_.LabelCount) {
-    focusRing_->ShowAround(image2_[f_.RingHole]->geometry(), scale_.Factor());
+    focusRing_->ShowAround(f_.RingHole, image2_[f_.RingHole]->geometry(), scale_.Factor());
   } else {
     focusRing_->Clear();
   }
@@ -289,12 +324,11 @@ void Form1Window::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-void Form1Window::Picture1_MouseDown(Qt::MouseButton button, QPointF globalPos) {
+void Form1Window::Picture1_MouseDown(Qt::MouseButton button, QPointF at, QPointF globalPos) {
   f_.RingShown = false;
   if (f_.Lifted) {
     // A left click on a hole where the lifted ball may land makes the jump;
     // any other press puts the ball down and goes on as usual.
-    const QPointF at = picture1_->mapFromGlobal(globalPos);
     const std::int16_t t = Whatlabel(f_, static_cast<float>(scale_.ToTwips(at.x())),
                                      static_cast<float>(scale_.ToTwips(at.y())));
     const bool jumped = button == Qt::LeftButton && JumpLiftedBall(f_, platform_, t);
@@ -340,8 +374,11 @@ void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
   }
   if (key == Qt::Key_Menu || (key == Qt::Key_F10 && held == Qt::ShiftModifier)) {
-    // At the ring, or at the pointer while no ring is shown.
+    // At the ring, or at the pointer while no ring is shown; the board's
+    // place on the screen is read back first, as the window manager may not
+    // have told it.
     const bool ring = f_.RingShown && f_.RingHole >= 0 && f_.RingHole < f_.LabelCount;
+    if (ring) SyncWindowPosition(this);
     ShowPopUpMenu(ring ? picture1_->mapToGlobal(image2_[f_.RingHole]->geometry().center())
                        : QCursor::pos());
     return;
@@ -381,6 +418,10 @@ void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
 
 bool Form1Window::PlayKey(int key, Qt::KeyboardModifiers held) {
   if (held & ~Qt::ShiftModifier) return false;
+  if (key == Qt::Key_Escape && f_.Dragging) {
+    PutCarriedBallBack();
+    return true;
+  }
   const bool shift = held & Qt::ShiftModifier;
   BoardKey boardKey;
   switch (key) {

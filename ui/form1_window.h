@@ -77,7 +77,7 @@ class Form1Window : public QWidget {
   void ShapeToTriangle();
   void Form_QueryUnload(bool& cancel, UnloadMode mode);
   void Form_Unload();
-  void Picture1_MouseDown(Qt::MouseButton button, QPointF globalPos);
+  void Picture1_MouseDown(Qt::MouseButton button, QPointF at, QPointF globalPos);
   void Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers);
   // Next (+1) or previous (-1) board size.
   void StepBoardSize(int step);
@@ -130,6 +130,7 @@ class Form1Window : public QWidget {
   std::array<ImageElement*, kElementCount> image2_{};
   PopUpMenuActions menu_;
   int raisedBall_ = -1;
+  int shadowedBall_ = -1;
   UnloadMode unloadMode_ = UnloadMode::UserClose;
   QPointer<FrmInst> frmInst_;
   QPointer<FrmBestTimes> frmBestTimes_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPolygonF>
 #include <QWidget>
 
 namespace vorn {
@@ -13,16 +14,22 @@ class HoleMark : public QWidget {
 
   HoleMark(QWidget* board, Look look);
 
-  // Marks the rectangle (a hole's, in the board's pixels); the mark grows
-  // with the board by boardScale. It stays until cleared.
-  void ShowAround(QRect hole, qreal boardScale = 1);
+  // Marks hole `hole`, whose rectangle in the board's pixels is `place`; the
+  // mark grows with the board by boardScale. It stays until cleared.
+  void ShowAround(int hole, QRect place, qreal boardScale = 1);
   void Clear();
+  int Hole() const { return hole_; }
+  // The window's outline, in the window's coordinates: a mark near its edge
+  // follows the edge inside it rather than being cut off.
+  void SetBounds(const QPolygonF& outline);
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
   Look look_;
+  int hole_ = -1;
+  QPolygonF bounds_;
   qreal scale_ = 1;
 };
 

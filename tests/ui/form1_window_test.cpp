@@ -433,6 +433,10 @@ TEST_F(WindowTest, TheHintMarksAJumpOnAWinningLineOrSaysThereIsNoneAndNeedsAJump
   ASSERT_TRUE(Answered());
   EXPECT_TRUE(Marks() == "3>0>" || Marks() == "5>0>") << Marks();
   EXPECT_EQ(View(), fresh);
+  const std::string marks = Marks();
+  Key(Qt::Key_Plus, Qt::ControlModifier);  // the rings stay with their holes
+  EXPECT_EQ(Marks(), marks);
+  Key(Qt::Key_Minus, Qt::ControlModifier);
   Drag(3, 0);  // a jump takes the marks away
   EXPECT_EQ(Marks(), ">>");
   menu().mnuHint->trigger();
@@ -467,8 +471,8 @@ TEST_F(WindowTest, TheHintMarksAJumpOnAWinningLineOrSaysThereIsNoneAndNeedsAJump
   EXPECT_FALSE(w().HintSearching());
   EXPECT_EQ(Boxes(),
             "VORN: No winning line is left from here. Undo takes jumps back. [OK Info]\n"
-            "VORN: No winning line is left from here. Right-click a ball to start from another "
-            "hole. [OK Info]\n");
+            "VORN: No winning line is left from here. Right-click a ball, or press Shift+Space "
+            "on it, to start from another hole. [OK Info]\n");
 }
 
 TEST_F(WindowTest, UndoAndRedoAnswerTheirKeysAndTheMenuTillAnotherJump) {
@@ -787,7 +791,7 @@ TEST_F(WindowTest, HintAndFocusRingsStandOutThreeToOneOnTheWoodEveryBallAndAnEmp
   auto weakest = [&](HoleMark* mark, QRect around) {
     mark->Clear();
     const QImage bare = w().Picture1()->grab().toImage();
-    mark->ShowAround(around);
+    mark->ShowAround(0, around);
     const QImage marked = w().Picture1()->grab().toImage();
     mark->Clear();
     double weakest = 1e9;
