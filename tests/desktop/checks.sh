@@ -40,6 +40,38 @@ centred_on_board() {
   return 1
 }
 
+# Tests of a picture of the board (the file comes last) against the fresh
+# one, $tmp/fresh.ppm. The ball in hole $1 is lifted: drawn 3 pixels higher
+# (and cut where it meets the board's edge).
+lifted() {
+  local xy
+  read -ra xy <<<"$(hole_xy "$1")"
+  xd same-disc "$2" "${xy[0]}" $((xy[1] - 3)) "$tmp/fresh.ppm" "${xy[@]}" 9 >/dev/null
+}
+# Holes $1... look as they did at the start.
+as_fresh() {
+  local h
+  for h in "${@:1:$#-1}"; do
+    xd same-disc "${!#}" $(hole_xy "$h") "$tmp/fresh.ppm" $(hole_xy "$h") 11 >/dev/null || return
+  done
+}
+# The first jump 3 -> 0 is shown: ball 3 in hole 0, holes 1 and 3 as empty
+# as hole 0 was.
+first_jump() {
+  xd same-disc "$1" $(hole_xy 0) "$tmp/fresh.ppm" $(hole_xy 3) 11 >/dev/null &&
+    xd same-disc "$1" $(hole_xy 1) "$tmp/fresh.ppm" $(hole_xy 0) 11 >/dev/null &&
+    xd same-disc "$1" $(hole_xy 3) "$tmp/fresh.ppm" $(hole_xy 0) 11 >/dev/null
+}
+# Waits up to 3 s for a picture of the board that passes the test $@.
+shows() {
+  for _ in $(seq 30); do
+    xd snap "$board" "$tmp/now.ppm"
+    "$@" "$tmp/now.ppm" && return
+    sleep 0.1
+  done
+  return 1
+}
+
 # Keys reach the game at once after the start, and again once a question
 # has been answered.
 check_keyboard_focus() {
@@ -183,11 +215,7 @@ check_quick_drag_burst() {
   jump 3 0
   sleep 0.5
   xd snap "$board" "$tmp/landed.ppm"
-  # The reference: ball 3 now in hole 0, holes 1 and 3 as empty as hole 0 was.
-  xd same-disc "$tmp/landed.ppm" $(hole_xy 0) "$tmp/fresh.ppm" $(hole_xy 3) 11 >/dev/null &&
-    xd same-disc "$tmp/landed.ppm" $(hole_xy 1) "$tmp/fresh.ppm" $(hole_xy 0) 11 >/dev/null &&
-    xd same-disc "$tmp/landed.ppm" $(hole_xy 3) "$tmp/fresh.ppm" $(hole_xy 0) 11 >/dev/null ||
-    fail "a slow drag from hole 3 to hole 0 did not show the jump"
+  first_jump "$tmp/landed.ppm" || fail "a slow drag from hole 3 to hole 0 did not show the jump"
   local -a path
   read -r -a path <<<"$(hole_xy 3) $(hole_xy 1) $(hole_xy 0)"
   for i in $(seq "$tries"); do
@@ -201,6 +229,84 @@ check_quick_drag_burst() {
   done
   echo "stale screens: $stale of $tries tries ($stuck still stale after a further second)"
   ((stale == 0)) || fail "$stale of $tries quick drags showed a stale board ${frame_ms} ms after the release ($stuck stayed stale)"
+}
+
+# Real keys through the X server and the window manager play: Tab goes to a
+# ball that can jump rather than to another widget, Space lifts it, Escape
+# puts it down, Tab and Space make the jump 3 -> 0. The Menu key opens the
+# menu at the ring, and once it is closed keys reach the board again.
+check_keyboard_play() {
+  start_desktop
+  start_game
+  cp "$tmp/start.ppm" "$tmp/fresh.ppm"
+  xd key Tab space
+  shows lifted 3 || fail "Tab, Space did not lift the ball in hole 3"
+  xd key Escape
+  shows as_fresh 3 || fail "Escape did not put the lifted ball down"
+  # The ring, left on the landing hole, is taken down to hole 2, off the
+  # holes the jump changed.
+  xd key space Tab space Down
+  shows first_jump || fail "Space, Tab, Space did not make the jump 3 -> 0"
+  local menu bx by hx hy mx my
+  xd key Menu
+  menu=$(xd popup 3000) || fail "the Menu key opened no menu"
+  read -r bx by _ <<<"$(xd geom "$board")"
+  read -r hx hy <<<"$(hole_xy 2)"
+  read -r mx my _ <<<"$menu"
+  (((mx - bx - hx) ** 2 + (my - by - hy) ** 2 <= 8)) ||
+    fail "the Menu key opened the menu at ($mx,$my), not at the ring on hole 2 ($((bx + hx)),$((by + hy)))"
+  xd key Escape
+  xd menus 0 2000 || fail "Escape did not close the menu"
+  xd key F8
+  shows as_fresh 0 1 3 || fail "after the menu closed, F8 did not take the jump back"
+}
+
+# A click on a ball that can jump lifts it, a click on its landing hole makes
+# the jump; a click elsewhere puts it down. A press with a tremor of a pixel
+# or two is a click too.
+check_click_to_move() {
+  start_desktop
+  start_game
+  cp "$tmp/start.ppm" "$tmp/fresh.ppm"
+  local xy
+  read -ra xy <<<"$(hole_xy 5)"
+  xd drag "$board" "${xy[@]}" $((xy[0] + 2)) $((xy[1] + 1)) 2 15
+  shows lifted 5 || fail "a click on ball 5 did not lift it"
+  xd click "$board" "${bg[@]}" 1 30
+  shows as_fresh 5 || fail "a click on the wood did not put the lifted ball 5 down"
+  xd click "$board" $(hole_xy 3) 1 30
+  shows lifted 3 || fail "a click on ball 3 did not lift it"
+  xd click "$board" $(hole_xy 0) 1 30
+  shows first_jump || fail "a click on hole 0 did not make the jump 3 -> 0 of the lifted ball"
+}
+
+# A screen reader on a real AT-SPI bus follows the ring and the jumps
+# (accessible.py tells what it checks).
+check_accessibility() {
+  local py launcher=/usr/libexec/at-spi-bus-launcher
+  for py in python3 /usr/bin/python3 ''; do
+    [[ -n $py ]] && "$py" -c 'import pyatspi' 2>/dev/null && break
+  done
+  [[ -n $py ]] || skip "python3-pyatspi is missing (bash tools/deps test installs it)"
+  [[ -x $launcher ]] || skip "$launcher is missing (at-spi2-core)"
+  command -v dbus-daemon >/dev/null || skip "dbus-daemon is missing"
+  start_desktop
+  # A session bus of its own, and the accessibility bus it hands out.
+  dbus-daemon --session --nofork --address="unix:path=$tmp/bus" --print-address=3 \
+    3>"$tmp/bus.address" 2>"$tmp/dbus.log" &
+  bg_pids+=($!)
+  for _ in $(seq 200); do [[ -s $tmp/bus.address ]] && break; sleep 0.025; done
+  [[ -s $tmp/bus.address ]] || fail "the session bus did not start: $(cat "$tmp/dbus.log")"
+  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$tmp/bus.address")
+  export DBUS_SESSION_BUS_ADDRESS
+  "$launcher" --launch-immediately >"$tmp/atspi.log" 2>&1 &
+  bg_pids+=($!)
+  start_game QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+  local bx by hx hy out
+  read -r bx by _ <<<"$(xd geom "$board")"
+  read -r hx hy <<<"$(hole_xy 0)"
+  out=$("$py" "$here/accessible.py" "$tmp/xdrive" "$game_pid" $((bx + hx)) $((by + hy)) 2>&1) ||
+    fail "over AT-SPI: $out ($(tail -n 3 "$tmp/atspi.log"))"
 }
 
 # A FIFO where the settings file belongs must not hold the game up.

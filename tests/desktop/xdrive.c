@@ -9,7 +9,8 @@
  *   geom WIN                       x y w h of the client area on the screen
  *   gone WIN MS                    wait until the window is unmapped
  *   focus WIN MS                   wait until WIN has the keyboard focus
- *   menus N MS                     wait until N pop-up menus are shown
+ *   menus N MS                     wait until N pop-up menus are shown (0: none)
+ *   popup MS                       wait for a pop-up menu; x y w h of the top one
  *   wmove WIN X Y                  ask the window manager to move the window
  *   at WIN X Y                     move the pointer to a point of the window
  *   click WIN X Y B HOLD_MS        press and release B at a point, pointer still
@@ -265,26 +266,42 @@ static int cmd_focus(Window w, double timeout) {
   return 1;
 }
 
-/* Pop-up menus are mapped override-redirect windows at the top level. */
+/* Pop-up menus are mapped override-redirect windows at the top level; how
+ * many are shown, and the top one. */
+static int shown_menus(Window* top) {
+  Window r, parent, *children;
+  unsigned int n;
+  int shown = 0;
+  if (!XQueryTree(dpy, root, &r, &parent, &children, &n)) return 0;
+  for (unsigned int i = 0; i < n; i++) {
+    XWindowAttributes a;
+    if (XGetWindowAttributes(dpy, children[i], &a) && a.map_state == IsViewable &&
+        a.override_redirect && a.width > 20 && a.height > 20) {
+      shown++;
+      *top = children[i];
+    }
+  }
+  if (children) XFree(children);
+  return shown;
+}
+
 static int cmd_menus(int count, double timeout) {
   double end = now_ms() + timeout;
+  Window top;
   do {
-    Window r, parent, *children;
-    unsigned int n;
-    int shown = 0;
-    if (XQueryTree(dpy, root, &r, &parent, &children, &n)) {
-      for (unsigned int i = 0; i < n; i++) {
-        XWindowAttributes a;
-        if (XGetWindowAttributes(dpy, children[i], &a) && a.map_state == IsViewable &&
-            a.override_redirect && a.width > 20 && a.height > 20)
-          shown++;
-      }
-      if (children) XFree(children);
-    }
-    if (shown >= count) return 0;
+    int shown = shown_menus(&top);
+    if (count ? shown >= count : !shown) return 0;
     sleep_ms(20);
   } while (now_ms() < end);
   return 1;
+}
+
+static int cmd_popup(double timeout) {
+  Window top;
+  int x, y, w, h;
+  if (cmd_menus(1, timeout) || !shown_menus(&top) || !geometry(top, &x, &y, &w, &h)) return 1;
+  printf("%d %d %d %d\n", x, y, w, h);
+  return 0;
 }
 
 static int cmd_wmove(Window w, int x, int y) {
@@ -416,6 +433,8 @@ int main(int argc, char** argv) {
     rc = cmd_focus(parse_window(a[0]), atof(a[1]));
   } else if (!strcmp(cmd, "menus") && n == 2) {
     rc = cmd_menus(atoi(a[0]), atof(a[1]));
+  } else if (!strcmp(cmd, "popup") && n == 1) {
+    rc = cmd_popup(atof(a[0]));
   } else if (!strcmp(cmd, "wmove") && n == 3) {
     rc = cmd_wmove(parse_window(a[0]), atoi(a[1]), atoi(a[2]));
   } else if (!strcmp(cmd, "at") && n == 3) {
