@@ -158,26 +158,18 @@ void InstallBoardAccessibility() {
 }
 
 QString HoleName(const Form1& f, std::int16_t hole) {
-  const char* text = nullptr;
-  switch (ContentOf(f, hole)) {
-    case HoleContent::Empty:
-      text = QT_TRANSLATE_NOOP("Form1", "Row %1, hole %2: empty");
-      break;
-    case HoleContent::Ball:
-      text = QT_TRANSLATE_NOOP("Form1", "Row %1, hole %2: ball");
-      break;
-    case HoleContent::Movable:
-      text = QT_TRANSLATE_NOOP("Form1", "Row %1, hole %2: ball, can jump");
-      break;
-    case HoleContent::Lifted:
-      text = QT_TRANSLATE_NOOP("Form1", "Row %1, hole %2: ball, lifted");
-      break;
-    case HoleContent::Landing:
-      text = QT_TRANSLATE_NOOP("Form1", "Row %1, hole %2: empty, the lifted ball can land here");
-      break;
-  }
+  // In the order of HoleContent.
+  static const char* const kTexts[] = {
+      QT_TRANSLATE_NOOP("Form1", "Row %1, hole %2: empty"),
+      QT_TRANSLATE_NOOP("Form1", "Row %1, hole %2: ball"),
+      QT_TRANSLATE_NOOP("Form1", "Row %1, hole %2: ball, can jump"),
+      QT_TRANSLATE_NOOP("Form1", "Row %1, hole %2: ball, lifted"),
+      QT_TRANSLATE_NOOP("Form1", "Row %1, hole %2: empty, the lifted ball can land here"),
+  };
   const RowPlace at = RowPlaceOf(f, hole);
-  return QCoreApplication::translate("Form1", text).arg(at.row + 1).arg(at.place + 1);
+  return QCoreApplication::translate("Form1", kTexts[static_cast<int>(ContentOf(f, hole))])
+      .arg(at.row + 1)
+      .arg(at.place + 1);
 }
 
 void BoardAnnouncer::Announce(const Form1& f, QWidget* board) {

@@ -423,37 +423,19 @@ bool Form1Window::PlayKey(int key, Qt::KeyboardModifiers held) {
     return true;
   }
   const bool shift = held & Qt::ShiftModifier;
-  BoardKey boardKey;
-  switch (key) {
-    case Qt::Key_Left:
-      boardKey = BoardKey::Left;
-      break;
-    case Qt::Key_Right:
-      boardKey = BoardKey::Right;
-      break;
-    case Qt::Key_Up:
-      boardKey = BoardKey::Up;
-      break;
-    case Qt::Key_Down:
-      boardKey = BoardKey::Down;
-      break;
-    case Qt::Key_Tab:
-      boardKey = shift ? BoardKey::Previous : BoardKey::Next;
-      break;
-    case Qt::Key_Backtab:
-      boardKey = BoardKey::Previous;
-      break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      boardKey = shift ? BoardKey::ChooseStart : BoardKey::Act;
-      break;
-    case Qt::Key_Escape:
-      boardKey = BoardKey::PutBack;
-      break;
-    default:
-      return false;
-  }
+  static constexpr std::pair<int, BoardKey> kKeys[] = {
+      {Qt::Key_Left, BoardKey::Left}, {Qt::Key_Right, BoardKey::Right},
+      {Qt::Key_Up, BoardKey::Up},     {Qt::Key_Down, BoardKey::Down},
+      {Qt::Key_Tab, BoardKey::Next},  {Qt::Key_Backtab, BoardKey::Previous},
+      {Qt::Key_Space, BoardKey::Act}, {Qt::Key_Return, BoardKey::Act},
+      {Qt::Key_Enter, BoardKey::Act}, {Qt::Key_Escape, BoardKey::PutBack}};
+  const auto found = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                  [key](const auto& pair) { return pair.first == key; });
+  if (found == std::end(kKeys)) return false;
+  BoardKey boardKey = found->second;
+  // With Shift, Tab goes back and Space or Enter chooses the starting hole.
+  if (shift && boardKey == BoardKey::Next) boardKey = BoardKey::Previous;
+  if (shift && boardKey == BoardKey::Act) boardKey = BoardKey::ChooseStart;
   BoardKeyDown(f_, platform_, boardKey);
   SyncView();
   return true;
