@@ -206,7 +206,8 @@ void Form1Window::SyncView() {
   }
   // A carried ball, or a lifted one, is shown over the others.
   const auto lifted = LiftedBall(f_);
-  const auto raised = CarriedBall(f_) ? CarriedBall(f_) : lifted;
+  const auto carried = CarriedBall(f_);
+  const auto raised = carried ? carried : lifted;
   if (raised && raisedBall_ != *raised) {
     image1_[*raised]->raise();
     for (HoleMark* mark : {hintFrom_, hintTo_, focusRing_}) mark->raise();
@@ -264,7 +265,8 @@ void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int b
   const float x = static_cast<float>(scale_.ToTwips(element->x() + pos.x()) - ball.Left);
   const float y = static_cast<float>(scale_.ToTwips(element->y() + pos.y()) - ball.Top);
   const auto b = static_cast<std::int16_t>(index);
-  const QPointF globalPos = element->mapToGlobal(pos);
+  // Where the pointer is on the board, for telling a click from a carry.
+  const QPointF onBoard = element->pos() + pos;
   switch (kind) {
     case ImageElement::MouseEvent::Down:
       f_.RingShown = false;
@@ -272,11 +274,11 @@ void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int b
       liftedAtPress_ = LiftedBall(f_) == index;
       PutLiftedBallBack(f_);
       Image1_MouseDown(f_, platform_, b, button, 0, x, y);
-      pressAt_ = globalPos;
+      pressAt_ = onBoard;
       pressTravel_ = 0;
       break;
     case ImageElement::MouseEvent::Move: {
-      TrackClick(globalPos);
+      TrackClick(onBoard);
       // A ball carried out of the window goes home rather than being left
       // where nobody can see it.
       const QPoint inWindow = element->mapTo(this, pos.toPoint());
@@ -288,7 +290,7 @@ void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int b
       break;
     }
     case ImageElement::MouseEvent::Up: {
-      TrackClick(globalPos);
+      TrackClick(onBoard);
       // A left click that picked a ball up, the pointer kept within the drag
       // distance, leaves the ball lifted for a click on where it is to land.
       const bool click = f_.Dragging && button == kLeftButton && !liftedAtPress_ &&
@@ -302,8 +304,8 @@ void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int b
   SyncView();
 }
 
-void Form1Window::TrackClick(QPointF globalPos) {
-  pressTravel_ = std::max(pressTravel_, (globalPos - pressAt_).manhattanLength());
+void Form1Window::TrackClick(QPointF onBoard) {
+  pressTravel_ = std::max(pressTravel_, (onBoard - pressAt_).manhattanLength());
 }
 
 void Form1Window::PutCarriedBallBack() {

@@ -92,7 +92,7 @@ class Form1Window : public QWidget {
   // The arrows, Tab, Space, Enter and Escape; false for any other key.
   bool PlayKey(int key, Qt::KeyboardModifiers held);
   // Where the pointer has been since a press on a ball that picked it up.
-  void TrackClick(QPointF globalPos);
+  void TrackClick(QPointF onBoard);
   void ConnectCommands();
 
   // The balls in play and the number of holes: what a hint answers for.
