@@ -1,8 +1,8 @@
-// Redo through the rules, the wins that count for the best times, and the
-// records and board size kept in the per-user settings.
+// Undo and redo, the wins that count for the best times, and the settings.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -22,28 +22,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Carries the ball of one hole to the centre of another and lets go there.
-void Jump(Form1& f, Platform& platform, int from, int to) {
-  ASSERT_TRUE(f.Image2[from].Tag) << "no ball in hole " << from;
-  const auto b = *f.Image2[from].Tag;
-  const Ball& ball = f.Image1[b];
-  const float half = ball.Width / 2;
-  Image1_MouseDown(f, platform, b, kLeftButton, 0, half, half);
-  Image1_MouseUp(f, platform, b, kLeftButton, 0, f.Image2[to].Left + half - ball.Left,
-                 f.Image2[to].Top + half - ball.Top);
-}
-
-// Each hole's ball and where every shown ball stands, then the history.
-std::string Board(const Form1& f) {
-  std::string board;
-  for (const Hole& hole : f.Image2) board += hole.Tag ? std::to_string(*hole.Tag) + " " : ". ";
-  for (const Ball& ball : f.Image1) {
-    if (ball.Visible) board += std::to_string(ball.Left) + "," + std::to_string(ball.Top) + " ";
-  }
-  for (std::int32_t i = 0; i < f.PlayCount; ++i) board += std::to_string(f.PlayList[i].ToLabel);
-  return board;
-}
-
 // A game of five rows won from the start, as (from, to) holes.
 constexpr int kWin[][2] = {{3, 0},  {5, 3},  {0, 5}, {6, 1},  {9, 2},   {11, 3}, {1, 6},
                            {10, 3}, {12, 4}, {2, 8}, {3, 11}, {13, 12}, {14, 11}};
@@ -51,136 +29,112 @@ constexpr int kWin[][2] = {{3, 0},  {5, 3},  {0, 5}, {6, 1},  {9, 2},   {11, 3},
 class RedoTest : public ::testing::Test {
  protected:
   void SetUp() override { ResetGame(f, platform); }
+  // Carries the ball of one hole to the centre of another and lets go there.
+  void Jump(int from, int to) {
+    ASSERT_TRUE(f.Image2[from].Tag) << "no ball in hole " << from;
+    const auto b = *f.Image2[from].Tag;
+    const float half = f.Image1[b].Width / 2;
+    Image1_MouseDown(f, platform, b, kLeftButton, 0, half, half);
+    Image1_MouseUp(f, platform, b, kLeftButton, 0, f.Image2[to].Left + half - f.Image1[b].Left,
+                   f.Image2[to].Top + half - f.Image1[b].Top);
+  }
+  // Each hole's ball and where it stands, then the history.
+  std::string Board() const {
+    std::string board;
+    for (const Hole& h : f.Image2) {
+      if (!h.Tag) continue;
+      const Ball& b = f.Image1[*h.Tag];
+      board += std::to_string(b.Index) + "@" + std::to_string(b.Left) + "," +
+               std::to_string(b.Top) + " ";
+    }
+    for (std::int32_t i = 0; i < f.PlayCount; ++i) board += std::to_string(f.PlayList[i].ToLabel);
+    return board;
+  }
+  const std::string saved = (std::filesystem::temp_directory_path() /
+                             ("redo-" + std::to_string(std::random_device{}()) + ".VORN"))
+                                .string();
+  void TearDown() override { std::filesystem::remove(saved); }
   ScriptedPlatform platform;
   Form1 f;
 };
 
-TEST_F(RedoTest, RedoMakesTheUndoneJumpsAgainLastUndoneFirstAndIsOfferedWhileOneIsLeft) {
-  std::vector<std::string> boards = {Board(f)};
+TEST_F(RedoTest, UndoAndRedoRetraceTheBoardsLastUndoneFirstTillAReset) {
+  std::vector<std::string> boards = {Board()};
   for (int i = 0; i < 4; ++i) {
-    Jump(f, platform, kWin[i][0], kWin[i][1]);
-    boards.push_back(Board(f));
+    Jump(kWin[i][0], kWin[i][1]);
+    boards.push_back(Board());
   }
-  for (int i = 3; i >= 0; --i) UndoPlay(f, platform);
-  EXPECT_EQ(Board(f), boards[0]);
-  for (int i = 1; i <= 4; ++i) {
-    EXPECT_TRUE(f.Menu.mnuRedo.Enabled);
+  for (int i = 3; i >= 0; --i) {
+    UndoPlay(f, platform);
+    EXPECT_EQ(Board(), boards[i]) << "undo to " << i;
+  }
+  for (int i = 1; i <= 5; ++i) {  // the last redo has nothing left to make
+    EXPECT_EQ(f.Menu.mnuRedo.Enabled, i <= 4);
     RedoPlay(f, platform);
-    EXPECT_EQ(Board(f), boards[i]) << "redo " << i;
+    EXPECT_EQ(Board(), boards[std::min(i, 4)]) << "redo " << i;
   }
-  EXPECT_FALSE(f.Menu.mnuRedo.Enabled);
-  RedoPlay(f, platform);  // nothing left to redo
-  EXPECT_EQ(Board(f), boards[4]);
-  EXPECT_TRUE(platform.msgBoxes.empty());
-}
-
-TEST_F(RedoTest, AnyOtherJumpResetRestoreOrStartingChoiceForgetsTheUndoneJumps) {
-  const auto saved = (std::filesystem::temp_directory_path() / "redo_test.VORN").string();
-  Jump(f, platform, 3, 0);
-  Jump(f, platform, 5, 3);
   UndoPlay(f, platform);
-  platform.fileChoices = {saved};
-  SaveGame(f, platform);  // the history only
-  platform.fileChoices = {std::nullopt};
-  RestoreGame(f, platform);  // cancelled: the game stays as it was
-  EXPECT_EQ(f.RedoCount, 1);
-
-  const Form1 undone = f;
-  const std::vector<std::function<void()>> changes = {
-      [&] { Jump(f, platform, 10, 3); }, [&] { ResetGame(f, platform); },
-      [&] {
-        platform.fileChoices = {saved};
-        RestoreGame(f, platform);
-      },
-      [&] {  // a restored game, taken back to its start, may choose its empty hole
-        platform.fileChoices = {saved};
-        RestoreGame(f, platform);
-        UndoPlay(f, platform);
-        ASSERT_EQ(f.RedoCount, 1);
-        Image1_MouseDown(f, platform, 7, kRightButton, 0, 100, 100);
-        EXPECT_FALSE(f.Image2[7].Tag);
-      }};
-  for (std::size_t i = 0; i < changes.size(); ++i) {
-    f = undone;
-    changes[i]();
-    EXPECT_EQ(f.RedoCount, 0) << "change " << i;
-    EXPECT_FALSE(f.Menu.mnuRedo.Enabled) << "change " << i;
-  }
-  std::filesystem::remove(saved);
+  ResetGame(f, platform);
+  EXPECT_TRUE(f.RedoCount == 0 && !f.Menu.mnuRedo.Enabled && platform.msgBoxes.empty());
 }
 
-TEST_F(RedoTest, ARedoThatWinsAnnouncesTheWinAndAJumpOnAChangedBoardIsNotMade) {
+TEST_F(RedoTest, AJumpKeptForRedoIsNotMadeOnABoardChangedSince) {
   f = test::BoardWith({1, 3});
   CheckBlk(f, platform);
-  Jump(f, platform, 3, 0);
+  Jump(3, 0);
   UndoPlay(f, platform);
-  RedoPlay(f, platform);
-  ASSERT_EQ(platform.msgBoxes.size(), 2u);
-  EXPECT_EQ(platform.msgBoxes[1].prompt, WonPrompt(0));
-  EXPECT_FALSE(f.CountedWin);  // a board set up by hand is not a fresh game
-
-  UndoPlay(f, platform);
+  ASSERT_EQ(f.RedoCount, 1);
   f.Image2[1].Tag.reset();  // changed behind the rules' back
   RedoPlay(f, platform);
   EXPECT_TRUE(f.Image2[3].Tag && !f.Image2[0].Tag && f.RedoCount == 0);
 }
 
-TEST_F(RedoTest, OnlyAWinTimedFromAFreshBoardCountsAndOnlyOnce) {
-  const auto saved = (std::filesystem::temp_directory_path() / "counted_test.VORN").string();
-  Form1 restored = f;
+TEST_F(RedoTest, ARedoThatWinsAnnouncesItButOnlyAWinTimedFromAFreshBoardCountsAndOnlyOnce) {
   for (const auto& [from, to] : kWin) {
     if (from == 14) platform.now += 42s;
-    Jump(f, platform, from, to);
+    Jump(from, to);
   }
   ASSERT_TRUE(f.CountedWin);
-  EXPECT_EQ(f.CountedWin->level, 0);
-  EXPECT_EQ(f.CountedWin->seconds, 42);
+  EXPECT_TRUE(f.CountedWin->level == 0 && f.CountedWin->seconds == 42);
   f.CountedWin.reset();
-  UndoPlay(f, platform);  // and won again
-  RedoPlay(f, platform);
+  UndoPlay(f, platform);
+  platform.fileChoices = {saved, saved, saved};
+  SaveGame(f, platform);  // twelve jumps
+  RedoPlay(f, platform);  // and won again
   EXPECT_FALSE(f.CountedWin);
+  ASSERT_EQ(platform.msgBoxes.size(), 2u);
+  EXPECT_EQ(platform.msgBoxes[1].prompt, WonPrompt(42));
 
-  Jump(restored, platform, 3, 0);
-  platform.fileChoices = {saved};
-  SaveGame(restored, platform);
-  platform.fileChoices = {saved};
-  RestoreGame(restored, platform);
-  for (std::size_t i = 1; i < std::size(kWin); ++i)
-    Jump(restored, platform, kWin[i][0], kWin[i][1]);
-  EXPECT_EQ(restored.PlayCount, 13);
-  EXPECT_FALSE(restored.CountedWin);
-  std::filesystem::remove(saved);
+  // A restored game forgets what was undone before, and its win does not count
+  // though timed from a jump of its own. Taken back to its start, it may choose
+  // its empty hole.
+  UndoPlay(f, platform);
+  RestoreGame(f, platform);
+  EXPECT_EQ(f.RedoCount, 0);
+  Jump(14, 11);
+  EXPECT_TRUE(f.PlayCount == 13 && !f.CountedWin && platform.msgBoxes.size() == 3);
+  RestoreGame(f, platform);
+  while (f.PlayCount > 0) UndoPlay(f, platform);
+  Image1_MouseDown(f, platform, 7, kRightButton, 0, 100, 100);
+  EXPECT_TRUE(!f.Image2[7].Tag && f.RedoCount == 0 && !f.Menu.mnuRedo.Enabled);
 }
 
-TEST(BestTimes, WinsAreCountedTheBestTimeKeptWithItsDateAndAllCanBeCleared) {
+TEST(StoredSettings, RecordsLevelsAndSizesTheGameDidNotWriteReadAsNone) {
   ScriptedPlatform platform;
-  EXPECT_EQ(ReadBestTimes(platform), (std::array<BestTime, kLevelCount>{}));
   EXPECT_TRUE(RecordWin(platform, 1, 42, "2026-01-02"));
   EXPECT_FALSE(RecordWin(platform, 1, 42, "2026-01-03"));  // a tie keeps the older
   EXPECT_TRUE(RecordWin(platform, 1, 30, "2026-01-04"));
   EXPECT_EQ(ReadBestTimes(platform)[1], (BestTime{30, "2026-01-04", 3}));
 
-  // Values the game did not write read as no record.
-  for (const char* bad : {"x", "-5", "4x", "99999999999999999999"}) {
-    platform.settings["vorn/BestTimes/Level3Seconds"] = bad;
-    platform.settings["vorn/BestTimes/Level3Wins"] = bad;
-    platform.settings["vorn/BestTimes/Level3Date"] = "2026-01-01";
-    EXPECT_EQ(ReadBestTimes(platform)[2], BestTime{}) << bad;
-  }
-  ClearBestTimes(platform);
-  EXPECT_EQ(ReadBestTimes(platform), (std::array<BestTime, kLevelCount>{}));
-}
-
-TEST(StoredBoardSize, EverySizeIsReadBackAndAnythingElseIsTheDesignedSize) {
-  ScriptedPlatform platform;
-  EXPECT_EQ(ReadStoredBoardSize(platform), 100);
-  for (std::int16_t size : kBoardSizes) {
-    WriteStoredBoardSize(platform, size);
-    EXPECT_EQ(ReadStoredBoardSize(platform), size);
-  }
-  for (const char* bad : {"", "175", "-100", "200 ", "x"}) {
-    platform.settings["vorn/Settings/BoardSize"] = bad;
-    EXPECT_EQ(ReadStoredBoardSize(platform), 100) << bad;
+  const std::string bad[] = {"", "x", "-1", "1 ", "99999999999999999999", "3", "175"};
+  for (std::size_t i = 0; i < std::size(bad); ++i) {
+    platform.settings["vorn/Settings/GLevel"] = bad[i];
+    platform.settings["vorn/Settings/BoardSize"] = bad[i];
+    EXPECT_TRUE(ReadStoredLevel(platform) == 0 && ReadStoredBoardSize(platform) == 100) << bad[i];
+    if (i >= 5) continue;  // whole numbers still make a time and a count of wins
+    platform.settings["vorn/BestTimes/Level2Seconds"] = bad[i];
+    platform.settings["vorn/BestTimes/Level2Wins"] = bad[i];
+    EXPECT_EQ(ReadBestTimes(platform)[1], BestTime{}) << bad[i];
   }
 }
 

@@ -18,7 +18,6 @@ TEST(UndoPlay, AnEmptyOrBrokenHistoryChangesNothing) {
     const Form1 before = f;
     UndoPlay(f, platform);
     EXPECT_EQ(test::DifferenceInGame(before, f), "") << count;
-    EXPECT_EQ(f.PlayCount, count);
   }
 }
 

@@ -1,5 +1,4 @@
-// Saved-game files through the Qt platform, on real files: failures while
-// writing, special files, symbolic links, folders that refuse a temporary file.
+// Saved-game files through the Qt platform, on real files.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -26,63 +25,64 @@ class QtPlatformFiles : public ::testing::Test {
   }
   std::string Read(const QString& name) {
     std::string bytes = "unread";
-    EXPECT_EQ(platform.ReadFileUpTo(Path(name), 1 << 20, bytes), std::nullopt)
-        << name.toStdString();
+    EXPECT_EQ(platform.ReadFileUpTo(Path(name), 1 << 20, bytes), std::nullopt) << Path(name);
     return bytes;
   }
   // Everything in the folder: no temporary file may be left behind.
-  QStringList Entries(const QString& folder = ".") const {
+  QStringList Entries(const QString& folder) const {
     return QDir(dir.filePath(folder))
         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
   }
-
+  const std::string old = "an old and longer game";
   QTemporaryDir dir;
   QtPlatform platform;
 };
 
-TEST_F(QtPlatformFiles, WritesReplaceAWholeFileOrALinksTargetAndFailuresChangeNothing) {
+TEST_F(QtPlatformFiles, AWriteReplacesTheWholeFileOrALinksTargetAndAFailedOneKeepsTheOldFile) {
   const std::string bytes("new\0bytes", 9);
   ASSERT_TRUE(QDir(dir.path()).mkdir("saves"));
-  ASSERT_EQ(platform.WriteFileAtomically(Path("game.sav"), "an old and longer game"), std::nullopt);
-  EXPECT_EQ(platform.WriteFileAtomically(Path("game.sav"), bytes), std::nullopt);
-  // A write with no folder, one over a folder, a read of a missing file.
-  std::string read = "untouched";
-  for (const FileError& error : {platform.WriteFileAtomically(Path("missing/game.sav"), "bytes"),
-                                 platform.WriteFileAtomically(Path("saves"), "bytes"),
-                                 platform.ReadFileUpTo(Path("none.sav"), 100, read)}) {
-    EXPECT_TRUE(error && !error->empty());
-  }
-  EXPECT_EQ(read, "untouched");
-  EXPECT_EQ(Entries(), (QStringList{"game.sav", "saves"}));
-  EXPECT_EQ(Read("game.sav"), bytes);
-
-  // A link to a regular file (in another folder) stays a link; its target gets the bytes.
+  ASSERT_EQ(platform.WriteFileAtomically(Path("saves/game.VORN"), old), std::nullopt);
+  // A link to a regular file in another folder stays a link; its target gets the bytes.
   ASSERT_EQ(::symlink("saves/game.VORN", Path("link.VORN").c_str()), 0);
-  ASSERT_EQ(platform.WriteFileAtomically(Path("saves/game.VORN"), "old"), std::nullopt);
-  EXPECT_EQ(platform.WriteFileAtomically(Path("link.VORN"), "new bytes"), std::nullopt);
+  EXPECT_EQ(platform.WriteFileAtomically(Path("link.VORN"), bytes), std::nullopt);
   EXPECT_TRUE(QFileInfo(dir.filePath("link.VORN")).isSymLink());
-  EXPECT_EQ(Read("saves/game.VORN"), "new bytes");
+  EXPECT_EQ(Read("saves/game.VORN"), bytes);
+
+  // Beyond the file-size limit the write itself fails, after the temporary
+  // file was made, and the signal does not end the program.
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const rlimit small{1000, saved.rlim_max};
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::string read = "untouched";
+  const FileError errors[] = {
+      platform.WriteFileAtomically(Path("link.VORN"), std::string(14000, 'x')),
+      platform.WriteFileAtomically(Path("missing/game.VORN"), "bytes"),
+      platform.ReadFileUpTo(Path("none.VORN"), 100, read)};
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_NE(errors[0].value_or("").find("too large"), std::string::npos) << errors[0].value_or("");
+  EXPECT_TRUE(errors[1] && errors[2] && read == "untouched");
+  EXPECT_EQ(Read("saves/game.VORN"), bytes);
+  EXPECT_EQ(Entries("."), (QStringList{"link.VORN", "saves"}));
   EXPECT_EQ(Entries("saves"), QStringList{"game.VORN"});
 }
 
 TEST_F(QtPlatformFiles, ReadsStopAtTheLimitAndPipesFoldersAndDevicesAreNeitherReadNorReplaced) {
   // A sparse file far larger than any game: only the start is read.
   const int fd = ::open(Path("huge").c_str(), O_CREAT | O_WRONLY, 0644);
-  ASSERT_GE(fd, 0);
-  ASSERT_EQ(::ftruncate(fd, off_t{400} << 20), 0);
+  ASSERT_TRUE(fd >= 0 && ::ftruncate(fd, off_t{400} << 20) == 0);
   ::close(fd);
   std::string bytes;
   ASSERT_EQ(platform.ReadFileUpTo(Path("huge"), 14350, bytes), std::nullopt);
   EXPECT_EQ(bytes, std::string(14350, '\0'));
 
-  // A pipe with no writer, a folder, a device (and links to them) answer at
-  // once: a blocking read would hang this test. A null device of the test's
-  // own: as root, a save replacing it must not touch /dev/null.
+  // A pipe with no writer, a folder, a device answer at once
+  // rather than hang. As root a null device of the test's own stands in for
+  // /dev/null, which a save over it must not touch.
   ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0644), 0);
-  ASSERT_EQ(::symlink(Path("pipe").c_str(), Path("link-to-pipe").c_str()), 0);
   ASSERT_TRUE(QDir(dir.path()).mkdir("folder.VORN"));
   const bool device = ::mknod(Path("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
-  for (const char* name : {"pipe", "link-to-pipe", "folder.VORN", "/dev/zero", "null"}) {
+  for (const char* name : {"pipe", "folder.VORN", "/dev/zero", "null"}) {
     if (!device && std::string(name) == "null") continue;
     bytes = "untouched";
     const FileError error = platform.ReadFileUpTo(Path(name), 14350, bytes);
@@ -91,97 +91,70 @@ TEST_F(QtPlatformFiles, ReadsStopAtTheLimitAndPipesFoldersAndDevicesAreNeitherRe
     EXPECT_TRUE(error->find("directory") != std::string::npos ||
                 error->find("Not a regular file") != std::string::npos)
         << *error;
-    if (name[0] == '/' || name[0] == 'f') continue;
+    if (name[0] == '/') continue;
     const FileError written = platform.WriteFileAtomically(Path(name), "game");
-    ASSERT_TRUE(written) << name;
-    EXPECT_NE(written->find("Not a regular file"), std::string::npos) << *written;
+    EXPECT_TRUE(written && !written->empty()) << name;
   }
   struct stat st;
   EXPECT_TRUE(::stat(Path("pipe").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
   EXPECT_TRUE(!device || (::stat(Path("null").c_str(), &st) == 0 && S_ISCHR(st.st_mode)));
 }
 
-// A file-size limit makes the write itself fail, after the temporary file was
-// made: the old file stays byte for byte, and the program is not ended.
-TEST_F(QtPlatformFiles, AWriteBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
-  const std::string old = "an old game of a few bytes";
-  ASSERT_EQ(platform.WriteFileAtomically(Path("game.VORN"), old), std::nullopt);
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const FileError error = platform.WriteFileAtomically(Path("game.VORN"), std::string(14000, 'x'));
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ASSERT_TRUE(error);
-  EXPECT_NE(error->find("too large"), std::string::npos) << *error;
-  EXPECT_EQ(Read("game.VORN"), old);
-  EXPECT_EQ(Entries(), QStringList{"game.VORN"});
-}
-
-// A full disk: a small tmpfs filled up. Skipped where mounting is refused.
-TEST_F(QtPlatformFiles, AFullDiskFailsTheSaveAndKeepsTheOldFile) {
-  const std::string disk = Path("disk");
+// A small tmpfs filled up, where mounting is allowed.
+TEST_F(QtPlatformFiles, AFullDiskKeepsTheOldFile) {
   ASSERT_TRUE(QDir(dir.path()).mkdir("disk"));
-  if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) {
+  if (::mount("tmpfs", Path("disk").c_str(), "tmpfs", 0, "size=64k") != 0) {
     GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
   }
   struct Unmount {
     std::string at;
     ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
-  } unmount{disk};
-  const std::string old(140, 'o');
+  } unmount{Path("disk")};
   ASSERT_EQ(platform.WriteFileAtomically(Path("disk/game.VORN"), old), std::nullopt);
   const int fd = ::open(Path("disk/filler").c_str(), O_CREAT | O_WRONLY, 0644);
-  ASSERT_GE(fd, 0);
   const std::string block(4096, 'f');
-  while (::write(fd, block.data(), block.size()) > 0) {
+  while (fd >= 0 && ::write(fd, block.data(), block.size()) > 0) {
   }
   ::close(fd);
   const FileError error =
       platform.WriteFileAtomically(Path("disk/game.VORN"), std::string(14336, 'n'));
-  ASSERT_TRUE(error);
-  EXPECT_NE(error->find("No space left"), std::string::npos) << *error;
+  EXPECT_NE(error.value_or("").find("No space left"), std::string::npos) << error.value_or("");
   EXPECT_EQ(Read("disk/game.VORN"), old);
   EXPECT_EQ(Entries("disk"), (QStringList{"filler", "game.VORN"}));
 }
 
-// A writable file in a folder that refuses new files is written in place. As
-// root nothing is refused, so a child process runs as nobody: the folder is
-// root's, the file nobody's. A failed write in place puts the old bytes back.
+// A writable file in a folder that refuses new files is written in place, and
+// a failed write there puts the old bytes back. As root nothing is refused, so
+// a child process acts as nobody on root's folder.
 TEST_F(QtPlatformFiles, AFolderRefusingTheTemporaryFileIsWrittenInPlace) {
   constexpr uid_t kNobody = 65534;
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
   ASSERT_TRUE(QDir(dir.path()).mkdir("locked"));
   const std::string game = Path("locked/game.VORN");
-  ASSERT_EQ(platform.WriteFileAtomically(game, "the old game, longer"), std::nullopt);
-  ASSERT_EQ(::chmod(dir.path().toLocal8Bit().constData(), 0755), 0);
-  ASSERT_EQ(::chmod(Path("locked").c_str(), 0755), 0);
-  ASSERT_EQ(::chown(game.c_str(), kNobody, kNobody), 0);
-  struct stat before;
-  ASSERT_EQ(::stat(game.c_str(), &before), 0);
+  ASSERT_EQ(platform.WriteFileAtomically(game, old), std::nullopt);
+  ASSERT_TRUE(::chmod(Path(".").c_str(), 0755) == 0 && ::chmod(Path("locked").c_str(), 0755) == 0 &&
+              ::chown(game.c_str(), kNobody, kNobody) == 0);
 
   const pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    // Distinct exit codes name the step that went wrong.
-    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(10);
-    if (!platform.WriteFileAtomically(Path("locked/new.VORN"), "x")) ::_exit(11);  // no new files
-    if (platform.WriteFileAtomically(game, "new game")) ::_exit(12);
-    rlimit small{20, 20};
-    if (::setrlimit(RLIMIT_FSIZE, &small) != 0) ::_exit(13);
-    const FileError error = platform.WriteFileAtomically(game, std::string(100, 'x'));
-    if (!error || error->find("too large") == std::string::npos) ::_exit(14);
-    if (error->find("could not") != std::string::npos) ::_exit(15);  // the old bytes are back
+    const rlimit small{20, 20};
+    // The exit code names the first step that went wrong.
+    const bool steps[] = {
+        ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0,
+        platform.WriteFileAtomically(Path("locked/new.VORN"), "x").has_value(),  // no new files
+        !platform.WriteFileAtomically(game, "new game"), ::setrlimit(RLIMIT_FSIZE, &small) == 0,
+        // with no word of old bytes that could not be put back
+        platform.WriteFileAtomically(game, std::string(100, 'x')) == "File too large"};
+    for (int i = 0; i < 5; ++i) {
+      if (!steps[i]) ::_exit(10 + i);
+    }
     ::_exit(0);
   }
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   EXPECT_EQ(Read("locked/game.VORN"), "new game");  // the save, kept after the failed one
-  struct stat after;
-  ASSERT_EQ(::stat(game.c_str(), &after), 0);
-  EXPECT_EQ(after.st_ino, before.st_ino);  // the same file, written in place
   EXPECT_EQ(Entries("locked"), QStringList{"game.VORN"});
 }
 

@@ -2,20 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "bench/lattice_jumps.h"
 #include "board/board_layout.h"
 #include "board/form1.h"
 #include "persistence/replay.h"
-#include "support/lattice.h"
 
 namespace vorn::test {
 
 // Whether the ball in `hole` has a jump, judged on the lattice alone.
 inline bool CanJumpOnLattice(const Form1& f, int hole) {
-  const auto [row, column] = kLattice[hole];
-  for (const auto& step : kNeighbourSteps) {
-    const auto middle = HoleAt(row + step.row, column + step.column, f.LabelCount);
-    const auto far = HoleAt(row + 2 * step.row, column + 2 * step.column, f.LabelCount);
-    if (middle && far && f.Image2[*middle].Tag && !f.Image2[*far].Tag) return true;
+  for (const SolverJump& jump : TriangleJumps(f.RowCount)) {
+    if (jump.from == hole && f.Image2[jump.over].Tag && !f.Image2[jump.to].Tag) return true;
   }
   return false;
 }
