@@ -2,10 +2,12 @@
 // the questions and messages, Qt's own buttons, and windows whose texts fit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
-#include <memory>
 #include <regex>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include <QApplication>
 #include <QImage>
@@ -28,71 +30,43 @@
 namespace vorn::test {
 namespace {
 
-struct Language {
-  const char* locale;
-  const char* undo;  // the Undo item as shown, with its key
-  const char* resetQuestion;
-  const char* wonIn42s;  // the win message after 42 seconds
-  const char* restoreError;
-};
-
-const Language kLanguages[] = {
-    {"de_DE", "&Rückgängig\tF8", "Wollen Sie dieses Spiel wirklich neu beginnen?",
-     "Glückwunsch, Sie haben gewonnen!\r\nIhre Zeit: 42 Sekunden. Möchten Sie noch einmal "
-     "spielen?\r\n",
-     "Fehler beim Laden des Spiels"},
-    {"fr_FR", "&Annuler\tF8", "Voulez-vous vraiment recommencer cette partie ?",
-     "Félicitations, vous avez gagné !\r\nVotre temps : 42 secondes. Voulez-vous rejouer ?\r\n",
-     "Erreur au chargement de la partie"},
-    {"es_ES", "&Deshacer\tF8", "¿Seguro que quiere reiniciar esta partida?",
-     "¡Enhorabuena, ha ganado!\r\nSu tiempo: 42 segundos. ¿Quiere volver a jugar?\r\n",
-     "Error al cargar la partida"},
-};
-
-void PrintTo(const Language& language, std::ostream* out) {
-  *out << language.locale;
-}
-
-// Every shown item of a menu and its submenus by object name: its caption;
-// and by menu name, how many items share an access letter with an earlier one.
-struct MenuTexts {
-  std::map<QString, QString> captions;
-  std::map<QString, int> clashes;
-};
-void Read(const QMenu* menu, MenuTexts& texts) {
+// Every shown item of a menu and its submenus: its caption and key, by object name; and, by
+// "#" and the menu's name, how many of its items share an access letter with an earlier one.
+std::map<QString, QString> Read(const QMenu* menu, std::map<QString, QString> texts = {}) {
   QString letters;
-  int& count = texts.clashes[menu->objectName()];
+  int clashes = 0;
   for (const QAction* a : menu->actions()) {
     if (!a->isVisible() || a->isSeparator()) continue;
-    // The caption, and the key shown beside it.
-    texts.captions[a->objectName()] =
-        a->shortcut().isEmpty() ? a->text() : a->text() + '\t' + a->shortcut().toString();
-    const QString text = a->text();
-    const qsizetype at = text.indexOf('&');
-    if (at >= 0 && at + 1 < text.size()) {
-      count += letters.contains(text.at(at + 1).toLower());
-      letters += text.at(at + 1).toLower();
+    texts[a->objectName()] = a->text() + '\t' + a->shortcut().toString();
+    if (const qsizetype at = a->text().indexOf('&') + 1; at > 0 && at < a->text().size()) {
+      clashes += letters.contains(a->text().at(at).toLower());
+      letters += a->text().at(at).toLower();
     }
-    if (a->menu()) Read(a->menu(), texts);
+    if (a->menu()) texts = Read(a->menu(), std::move(texts));
   }
+  texts["#" + menu->objectName()] = QString::number(clashes);
+  return texts;
 }
 
-// The labels, buttons and text boxes of a window that do not show their whole
+// The labels, buttons and text boxes of a window, shown, that do not show their whole
 // text: a button's frame and margins need room beside its caption.
-std::string Clipped(const QWidget& window) {
+template <class Window>
+std::string Clipped(Window&& window) {
+  window.show();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
   std::string clipped;
   const auto check = [&](const QWidget* widget, bool fits) {
     if (!fits) clipped += widget->objectName().toStdString() + " ";
   };
-  for (const QLabel* label : window.findChildren<QLabel*>()) {
+  for (const QLabel* label : window.template findChildren<QLabel*>()) {
     if (label->text().isEmpty()) continue;
     check(label, label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
                                    : label->sizeHint().width() <= label->width());
   }
-  for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+  for (const QPushButton* button : window.template findChildren<QPushButton*>()) {
     check(button, button->sizeHint().boundedTo(button->size()) == button->sizeHint());
   }
-  for (const QPlainTextEdit* box : window.findChildren<QPlainTextEdit*>()) {
+  for (const QPlainTextEdit* box : window.template findChildren<QPlainTextEdit*>()) {
     QTextCursor end(box->document());
     end.movePosition(QTextCursor::End);
     check(box, box->verticalScrollBar()->maximum() == 0 &&
@@ -101,100 +75,62 @@ std::string Clipped(const QWidget& window) {
   return clipped;
 }
 
-// What clips its text in a fresh About and a fresh Instructions window.
-std::string ClippedTexts(Platform& platform) {
-  FrmAbout about(nullptr, platform);
-  FrmInst inst(nullptr);
-  std::string clipped;
-  for (QWidget* window : std::initializer_list<QWidget*>{&about, &inst}) {
-    window->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
-    clipped += Clipped(*window);
-  }
-  return clipped;
-}
-
-class LanguageTest : public ::testing::TestWithParam<Language> {
- protected:
-  void TearDown() override { languages.Use(QLocale::c()); }
-
-  // A fresh main window in the language now in use.
-  std::unique_ptr<Form1Window> Window() {
-    auto window = std::make_unique<Form1Window>(platform);
-    window->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    return window;
-  }
-
-  Languages languages;
+// Without a translated language every text is the English one, byte for byte; in each
+// translated one, the captions (with their keys and access letters), questions, messages
+// and help windows are translated at run time and shown whole.
+TEST(LanguagesTest, EnglishStaysAsWrittenAndEveryOtherLanguageIsTranslatedAndShownWhole) {
   ScriptedPlatform platform;
-};
-
-TEST_P(LanguageTest, MenuCaptionsAreTranslatedWithNoMoreClashingAccessLettersThanEnglish) {
-  MenuTexts english, texts;
-  Read(Window()->Menu().mnuPopUp, english);
-  ASSERT_TRUE(languages.Use(QLocale(GetParam().locale)));
-  Read(Window()->Menu().mnuPopUp, texts);
-  auto& translated = texts.captions;
-  EXPECT_EQ(translated["mnuUndo"], QString::fromUtf8(GetParam().undo));
-  ASSERT_EQ(translated.size(), english.captions.size());
-  for (const auto& [name, caption] : english.captions) {
-    if (!caption.contains('&')) continue;  // a number only
-    EXPECT_NE(translated[name], caption) << name.toStdString();
-    EXPECT_EQ(translated[name].count('&'), 1) << translated[name].toStdString();
-    // The key shown beside an item stays the same.
-    EXPECT_EQ(translated[name].section('\t', 1), caption.section('\t', 1));
+  const std::map<QString, QString> english = Read(Form1Window(platform).Menu().mnuPopUp);
+  const std::string damaged =
+      "/tmp/7.VORN\r\nJump 12 of this saved game is not possible on the board.";
+  {
+    Languages languages;
+    ASSERT_FALSE(languages.Use(QLocale("en_GB")));
+    EXPECT_EQ(TranslatedMessage(WonPrompt(7)) + TranslatedMessage(damaged),
+              QString::fromStdString(WonPrompt(7) + damaged));
   }
-  for (const auto& [menu, count] : texts.clashes) {
-    EXPECT_LE(count, english.clashes[menu]) << menu.toStdString();
-  }
-}
-
-TEST_P(LanguageTest, TheResetQuestionAndTheRulesMessagesAreTranslated) {
-  ASSERT_TRUE(languages.Use(QLocale(GetParam().locale)));
-  const auto window = Window();
-  QTest::keyClick(window->Picture1(), Qt::Key_F2);
-  ASSERT_EQ(platform.msgBoxes.size(), 1u);
-  EXPECT_EQ(platform.msgBoxes[0].prompt, GetParam().resetQuestion);
-
-  // The rules' English texts are translated where the Qt platform shows
-  // them, numbers and file names kept.
-  EXPECT_EQ(TranslatedMessage(WonPrompt(42)).toStdString(), GetParam().wonIn42s);
-  EXPECT_EQ(TranslatedMessage("Error Restoring Game").toStdString(), GetParam().restoreError);
-  const QString damaged =
-      TranslatedMessage("/tmp/7.VORN\r\nJump 12 of this saved game is not possible on the board.");
-  EXPECT_TRUE(damaged.startsWith("/tmp/7.VORN\r\n")) << damaged.toStdString();
-  EXPECT_TRUE(damaged.contains(" 12 ") && !damaged.contains("Jump")) << damaged.toStdString();
-  EXPECT_EQ(TranslatedMessage("No such file or directory").toStdString(),
-            "No such file or directory");
-
-  // Qt's own buttons, from the system's Qt translations.
-  EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
-}
-
-TEST_P(LanguageTest, TheAboutAndInstructionsWindowsShowTheirWholeTranslatedTexts) {
-  ASSERT_TRUE(languages.Use(QLocale(GetParam().locale)));
-  EXPECT_EQ(ClippedTexts(platform), "");
-  EXPECT_NE(FrmAbout(nullptr, platform).windowTitle(), "About VORN Game");
-  EXPECT_FALSE(FrmInst(nullptr).findChild<QPlainTextEdit*>("Text1")->toPlainText().startsWith(
-      "The purpose"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest, ::testing::ValuesIn(kLanguages),
-                         [](const auto& info) {
-                           return std::string(info.param.locale).substr(0, 2);
-                         });
-
-// Without a translated language every text is the English one, byte for byte.
-TEST(EnglishTest, TextsStayAsWrittenInTheCode) {
-  Languages languages;
-  ASSERT_FALSE(languages.Use(QLocale("en_GB")));
-  for (const std::string& text :
-       {WonPrompt(7),
-        std::string("Sorry, No more moves are posible\r\nWould you like to play again?"),
-        std::string("a 1.VORN\r\nJump 3 of this saved game is damaged: it names a hole or ball "
-                    "that does not exist.")}) {
-    EXPECT_EQ(TranslatedMessage(text).toStdString(), text);
+  // Each language's own file: its Undo caption.
+  for (const auto& [locale, undo] :
+       {std::pair("de_DE", "&Rückgängig"), std::pair("fr_FR", "&Annuler"),
+        std::pair("es_ES", "&Deshacer")}) {
+    SCOPED_TRACE(locale);
+    Languages languages;
+    ASSERT_TRUE(languages.Use(QLocale(locale)));
+    Form1Window window(platform);
+    std::map<QString, QString> translated = Read(window.Menu().mnuPopUp);
+    ASSERT_EQ(translated.size(), english.size());
+    EXPECT_TRUE(translated["mnuUndo"].startsWith(QString::fromUtf8(undo)));
+    for (const auto& [name, text] : english) {
+      if (name.startsWith('#')) {
+        EXPECT_LE(translated[name].toInt(), text.toInt())
+            << "access letters clash in " << name.toStdString();
+      } else if (text.contains('&')) {  // not a number only
+        EXPECT_NE(translated[name], text) << name.toStdString();
+        EXPECT_EQ(translated[name].section('\t', 1), text.section('\t', 1));  // the same key
+      }
+    }
+    platform.msgBoxes.clear();
+    window.show();
+    QTest::keyClick(window.Picture1(), Qt::Key_F2);
+    ASSERT_EQ(platform.msgBoxes.size(), 1u);
+    EXPECT_NE(platform.msgBoxes[0].prompt, "Are you sure you want to reset this game");
+    // The rules' English texts are translated where the Qt platform shows
+    // them, numbers, lines and file names kept; the system's own texts are not.
+    for (const auto& [message, kept] :
+         {std::pair(WonPrompt(42), "42"), std::pair(damaged, " 12 ")}) {
+      const QString shown = TranslatedMessage(message);
+      EXPECT_TRUE(shown != QString::fromStdString(message) && shown.contains(kept) &&
+                  shown.count("\r\n") == QString::fromStdString(message).count("\r\n"))
+          << shown.toStdString();
+    }
+    EXPECT_TRUE(TranslatedMessage(damaged).startsWith("/tmp/7.VORN\r\n"));
+    EXPECT_EQ(TranslatedMessage("No such file or directory"), "No such file or directory");
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");  // Qt's buttons
+    FrmAbout about(nullptr, platform);
+    FrmInst inst(nullptr);
+    EXPECT_EQ(Clipped(about) + Clipped(inst), "");
+    EXPECT_NE(about.windowTitle(), "About VORN Game");
+    EXPECT_FALSE(inst.findChild<QPlainTextEdit*>("Text1")->toPlainText().startsWith("The purpose"));
   }
 }
 
@@ -210,7 +146,6 @@ TEST(EnglishTest, TheAboutAndInstructionsWindowsShowTheirWholeTextsInEveryFontSi
   EXPECT_EQ(place("lblDescription"), TwipsRect(1050, 1125, 3885, 1170));
   EXPECT_EQ(place("separator"), TwipsRect(90, 2445, 5564, 45));
   EXPECT_EQ(place("cmdOK"), TwipsRect(4245, 2625, 1260, 345));
-  // The caption needs more than the designed width: the button widens leftwards only.
   const QRect sysInfo = TwipsRect(4260, 3075, 1245, 345);
   const int needed = about.findChild<QPushButton*>("cmdSysInfo")->sizeHint().width();
   EXPECT_EQ(place("cmdSysInfo"), sysInfo.adjusted(std::min(0, sysInfo.width() - needed), 0, 0, 0));
@@ -219,7 +154,8 @@ TEST(EnglishTest, TheAboutAndInstructionsWindowsShowTheirWholeTextsInEveryFontSi
     QFont font = original;
     font.setPointSize(points);
     QApplication::setFont(font);
-    const std::string clipped = ClippedTexts(platform);  // takes the font change to `about` too
+    std::string clipped = Clipped(FrmAbout(nullptr, platform));  // new ones, then the open one
+    clipped += Clipped(FrmInst(nullptr));
     EXPECT_EQ(clipped + Clipped(about), "") << points << " pt";
   }
   QApplication::setFont(original);
@@ -240,8 +176,7 @@ TEST(EnglishTest, TheAboutSeparatorShowsItsShadowAndLightInAnyPaletteAndPixelRat
     QImage image(about.size() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     about.render(&image);
-    // A letter for each row of pixels down the middle of the line.
-    std::string shown;
+    std::string shown;  // a letter for each row of pixels down the middle of the line
     for (int y = (separator.top() - 3) * ratio; y < (separator.bottom() + 4) * ratio; ++y) {
       const QRgb colour = image.pixel(separator.center().x() * ratio, y);
       const auto is = [&](QPalette::ColorRole role) { return colour == palette.color(role).rgb(); };
