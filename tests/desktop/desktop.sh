@@ -4,11 +4,19 @@
 set -euo pipefail
 export LC_ALL=C
 
+# On failure the pictures and logs of the check are kept in $VORN_DESKTOP_OUT
+# (the build's test output folder, given by ctest) for a look afterwards.
 fail() {
   echo "FAIL: $*" >&2
   if [[ -s ${tmp:-}/game.log ]]; then
     echo "-- the game's output, last lines:" >&2
     tail -n 20 "$tmp/game.log" >&2
+  fi
+  if [[ -n ${VORN_DESKTOP_OUT:-} && -d ${tmp:-} ]]; then
+    mkdir -p "$VORN_DESKTOP_OUT"
+    find "$tmp" -maxdepth 2 -type f \( -name '*.ppm' -o -name '*.png' -o -name '*.pic' \
+      -o -name '*.log' \) -exec cp {} "$VORN_DESKTOP_OUT/" \;
+    echo "-- pictures and logs kept in $VORN_DESKTOP_OUT" >&2
   fi
   exit 1
 }
@@ -20,14 +28,30 @@ for tool in Xvfb openbox cc xprop; do
   command -v "$tool" >/dev/null || skip "$tool is missing (bash tools/deps test installs it)"
 done
 [[ -x $game ]] || fail "no game at $game"
+[[ -z ${VORN_DESKTOP_OUT:-} ]] || rm -rf "$VORN_DESKTOP_OUT"
+
+# Runs the command $2... every 50 ms until it succeeds or $1 ms have passed;
+# the command's status is the answer. A check waits on this for what it
+# needs to see, never on a bare sleep.
+await() {
+  local deadline=$(($(date +%s%N) / 1000000 + $1))
+  shift
+  until "$@"; do
+    (($(date +%s%N) / 1000000 < deadline)) || return 1
+    sleep 0.05
+  done
+}
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/vorn-desktop.XXXXXX")
 bg_pids=()
 game_pid=
+# Ends the game, then the rest in the reverse order of their start, the X
+# server last, so that none of them dies of a lost display.
 cleanup() {
-  local pid
-  for pid in $game_pid "${bg_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in $game_pid "${bg_pids[@]}"; do
+  local pid i pids=($game_pid)
+  for ((i = ${#bg_pids[@]} - 1; i >= 0; i--)); do pids+=("${bg_pids[i]}"); done
+  for pid in "${pids[@]}"; do
+    kill "$pid" 2>/dev/null || continue
     for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
     kill -KILL "$pid" 2>/dev/null || true
   done
@@ -83,23 +107,26 @@ start_desktop() {
 # $board. A board that does not take the focus itself (check_keyboard_focus
 # covers that) gets it the way a player gives it, with a click.
 start_game() {
+  local word scale=1
+  for word in "$@"; do [[ $word != QT_SCALE_FACTOR=* ]] || scale=${word#*=}; done
   env QT_QPA_PLATFORM=xcb "$@" "$game" >>"$tmp/game.log" 2>&1 &
   game_pid=$!
   board=$(xd find vorn "$game_pid" 10000) || {
     kill -0 "$game_pid" 2>/dev/null || fail "the game exited at start: $(tail -5 "$tmp/game.log")"
     fail "no board window within 10 s"
   }
-  # The board is drawn when two pictures taken a moment apart agree.
-  local drawn=
-  for _ in $(seq 100); do
-    sleep 0.05
-    if xd snap "$board" "$tmp/start.ppm" && xd settle "$board" "$tmp/start.ppm" 100 >/dev/null; then
-      drawn=yes
-      break
-    fi
-  done
-  [[ -n $drawn ]] || fail "the board never stopped changing"
+  await 10000 board_drawn "$scale" ||
+    fail "the board was not drawn within 10 s (the wood at (144,70) shows $(xd pixel "$tmp/start.ppm" $((144 * scale)) $((70 * scale))))"
   ensure_focus 1500
+}
+
+# The board shows its wood (not the bare window) and two pictures taken a
+# moment apart agree; the picture is $tmp/start.ppm.
+board_drawn() {
+  local rgb
+  xd snap "$board" "$tmp/start.ppm" || return
+  read -ra rgb <<<"$(xd pixel "$tmp/start.ppm" $((144 * $1)) $((70 * $1)))"
+  ((rgb[0] > 200 && rgb[1] > 170)) && xd settle "$board" "$tmp/start.ppm" 100 >/dev/null
 }
 
 # Makes sure keys go to the board, if need be by clicking a ball that cannot

@@ -11,6 +11,8 @@ Usage:
       slanted edges are softened (pixels between the wood and the desktop).
   picture.py changed-outside AFTER BEFORE X Y W H
       How many pixels changed outside the rectangle.
+  picture.py pixel PICTURE X Y
+      The pixel's "r g b".
 """
 import struct
 import sys
@@ -152,8 +154,17 @@ def changed_outside(after_path, before_path, x0, y0, w, h):
     print(count)
 
 
+def print_pixel(path, x, y):
+    print(*pixel(read_picture(path), int(x), int(y)))
+
+
 if __name__ == "__main__":
-    commands = {"board": board, "triangle": triangle, "changed-outside": changed_outside}
+    commands = {
+        "board": board,
+        "triangle": triangle,
+        "changed-outside": changed_outside,
+        "pixel": print_pixel,
+    }
     if len(sys.argv) < 2 or sys.argv[1] not in commands:
         sys.exit(__doc__)
     commands[sys.argv[1]](*sys.argv[2:])

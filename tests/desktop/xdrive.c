@@ -24,6 +24,9 @@
  *   cursor                         w h xhot yhot of the pointer's picture
  *   same-disc A AX AY B BX BY R    whether a disc of picture file A looks
  *                                  like one of B; prints the differing pixels
+ *   pixel FILE X Y                 r g b of a pixel of a saved picture
+ *   owner SELECTION MS             wait until SELECTION has an owner ("-"
+ *                                  before the name: until it has none)
  * Exit status: 0 done, 1 the awaited state did not come, 2 misuse. */
 #define _GNU_SOURCE
 #include <X11/Xatom.h>
@@ -404,6 +407,26 @@ static int cmd_same_disc(char** a) {
   return n <= r ? 0 : 1;
 }
 
+static int cmd_pixel(const char* file, int x, int y) {
+  Picture p;
+  if (!load_ppm(file, &p)) return usage();
+  if (x < 0 || y < 0 || x >= p.w || y >= p.h) return 1;
+  const unsigned char* c = p.rgb + ((size_t)y * p.w + x) * 3;
+  printf("%d %d %d\n", c[0], c[1], c[2]);
+  return 0;
+}
+
+static int cmd_owner(const char* name, double timeout) {
+  int want = name[0] != '-';
+  Atom selection = XInternAtom(dpy, want ? name : name + 1, False);
+  double end = now_ms() + timeout;
+  do {
+    if ((XGetSelectionOwner(dpy, selection) != None) == want) return 0;
+    sleep_ms(20);
+  } while (now_ms() < end);
+  return 1;
+}
+
 int main(int argc, char** argv) {
   if (argc < 2) return usage();
   dpy = XOpenDisplay(NULL);
@@ -481,6 +504,10 @@ int main(int argc, char** argv) {
     rc = cmd_cursor();
   } else if (!strcmp(cmd, "same-disc") && n == 7) {
     rc = cmd_same_disc(a);
+  } else if (!strcmp(cmd, "pixel") && n == 3) {
+    rc = cmd_pixel(a[0], atoi(a[1]), atoi(a[2]));
+  } else if (!strcmp(cmd, "owner") && n == 2) {
+    rc = cmd_owner(a[0], atof(a[1]));
   } else {
     return usage();
   }

@@ -179,7 +179,9 @@ TEST(EnglishTest, TheAboutSeparatorShowsItsShadowAndLightInAnyPaletteAndPixelRat
     std::string shown;  // a letter for each row of pixels down the middle of the line
     for (int y = (separator.top() - 3) * ratio; y < (separator.bottom() + 4) * ratio; ++y) {
       const QRgb colour = image.pixel(separator.center().x() * ratio, y);
-      const auto is = [&](QPalette::ColorRole role) { return colour == palette.color(role).rgb(); };
+      const auto is = [&colour, &shownIn = palette](QPalette::ColorRole role) {
+        return colour == shownIn.color(role).rgb();
+      };
       shown += is(QPalette::Window)  ? 'w'
                : is(QPalette::Dark)  ? 'd'
                : is(QPalette::Light) ? 'l'
