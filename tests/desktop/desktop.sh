@@ -115,17 +115,20 @@ start_game() {
     kill -0 "$game_pid" 2>/dev/null || fail "the game exited at start: $(tail -5 "$tmp/game.log")"
     fail "no board window within 10 s"
   }
-  await 10000 board_drawn "$scale" ||
-    fail "the board was not drawn within 10 s (the wood at (144,70) shows $(xd pixel "$tmp/start.ppm" $((144 * scale)) $((70 * scale))))"
+  # A point of the wood, at any scale.
+  local wood
+  wood=$(awk -v s="$scale" 'BEGIN { print int(144 * s), int(70 * s) }')
+  await 10000 board_drawn $wood ||
+    fail "the board was not drawn within 10 s (the wood at ($wood) shows $(xd pixel "$tmp/start.ppm" $wood))"
   ensure_focus 1500
 }
 
-# The board shows its wood (not the bare window) and two pictures taken a
-# moment apart agree; the picture is $tmp/start.ppm.
+# The board shows its wood at ($1,$2), not the bare window, and two pictures
+# taken a moment apart agree; the picture is $tmp/start.ppm.
 board_drawn() {
   local rgb
   xd snap "$board" "$tmp/start.ppm" || return
-  read -ra rgb <<<"$(xd pixel "$tmp/start.ppm" $((144 * $1)) $((70 * $1)))"
+  read -ra rgb <<<"$(xd pixel "$tmp/start.ppm" "$1" "$2")"
   ((rgb[0] > 200 && rgb[1] > 170)) && xd settle "$board" "$tmp/start.ppm" 100 >/dev/null
 }
 
