@@ -1,6 +1,7 @@
 #include "persistence/best_times.h"
 
 #include <charconv>
+#include <map>
 
 namespace vorn {
 
@@ -22,48 +23,65 @@ std::optional<long long> Count(const std::optional<std::string>& text) {
   return value;
 }
 
-BestTime ReadLevel(Platform& platform, int level) {
-  const std::string app = platform.AppName();
-  BestTime best;
-  best.seconds = Count(platform.GetSetting(app, kSection, Key(level, "Seconds")));
-  best.wins = Count(platform.GetSetting(app, kSection, Key(level, "Wins"))).value_or(0);
-  if (best.seconds) {
-    best.date = platform.GetSetting(app, kSection, Key(level, "Date")).value_or("");
+// A date as the game writes it, YYYY-MM-DD; anything else (a hand-edited
+// text, however long) is no date.
+std::string DateOrNone(const std::optional<std::string>& text) {
+  if (!text || text->size() != 10) return {};
+  for (std::size_t i = 0; i < text->size(); ++i) {
+    const bool dash = i == 4 || i == 7;
+    if (dash ? (*text)[i] != '-' : ((*text)[i] < '0' || (*text)[i] > '9')) return {};
   }
+  return *text;
+}
+
+BestTime ReadLevel(const Platform::SettingReader& read, int level) {
+  BestTime best;
+  best.seconds = Count(read(Key(level, "Seconds")));
+  best.wins = Count(read(Key(level, "Wins"))).value_or(0);
+  if (best.seconds) best.date = DateOrNone(read(Key(level, "Date")));
   return best;
 }
 
-void WriteLevel(Platform& platform, int level, const BestTime& best) {
-  const std::string app = platform.AppName();
-  platform.SaveSetting(app, kSection, Key(level, "Seconds"),
-                       best.seconds ? std::to_string(*best.seconds) : "");
-  platform.SaveSetting(app, kSection, Key(level, "Date"), best.date);
-  platform.SaveSetting(app, kSection, Key(level, "Wins"), std::to_string(best.wins));
+std::map<std::string, std::string> Written(int level, const BestTime& best) {
+  return {{Key(level, "Seconds"), best.seconds ? std::to_string(*best.seconds) : ""},
+          {Key(level, "Date"), best.date},
+          {Key(level, "Wins"), std::to_string(best.wins)}};
 }
 
 }  // namespace
 
 std::array<BestTime, kLevelCount> ReadBestTimes(Platform& platform) {
+  const std::string app = platform.AppName();
+  const auto read = [&](const std::string& key) { return platform.GetSetting(app, kSection, key); };
   std::array<BestTime, kLevelCount> all;
-  for (int level = 0; level < kLevelCount; ++level) all[level] = ReadLevel(platform, level);
+  for (int level = 0; level < kLevelCount; ++level) all[level] = ReadLevel(read, level);
   return all;
 }
 
-bool RecordWin(Platform& platform, std::int16_t level, long long seconds, const std::string& date) {
-  if (level < 0 || level >= kLevelCount || seconds < 0) return false;
-  BestTime best = ReadLevel(platform, level);
-  ++best.wins;
-  const bool beaten = !best.seconds || seconds < *best.seconds;
-  if (beaten) {
-    best.seconds = seconds;
-    best.date = date;
-  }
-  WriteLevel(platform, level, best);
-  return beaten;
+WinRecorded RecordWin(Platform& platform, std::int16_t level, long long seconds,
+                      const std::string& date) {
+  if (level < 0 || level >= kLevelCount || seconds < 0) return {};
+  bool beaten = false;
+  const FileError error = platform.UpdateSettings(
+      platform.AppName(), kSection, [&](const Platform::SettingReader& read) {
+        BestTime best = ReadLevel(read, level);
+        ++best.wins;
+        beaten = !best.seconds || seconds < *best.seconds;
+        if (beaten) {
+          best.seconds = seconds;
+          best.date = date;
+        }
+        return Written(level, best);
+      });
+  return {beaten && !error, error};
 }
 
-void ClearBestTimes(Platform& platform) {
-  for (int level = 0; level < kLevelCount; ++level) WriteLevel(platform, level, BestTime{});
+FileError ClearBestTimes(Platform& platform) {
+  return platform.UpdateSettings(platform.AppName(), kSection, [](const Platform::SettingReader&) {
+    std::map<std::string, std::string> all;
+    for (int level = 0; level < kLevelCount; ++level) all.merge(Written(level, BestTime{}));
+    return all;
+  });
 }
 
 }  // namespace vorn

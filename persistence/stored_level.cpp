@@ -1,5 +1,6 @@
 #include "persistence/stored_level.h"
 
+#include <map>
 #include <string>
 
 namespace vorn {
@@ -18,10 +19,6 @@ std::int16_t ReadStoredLevel(Platform& platform) {
   return 0;
 }
 
-void WriteStoredLevel(Platform& platform, std::int16_t gameLevel) {
-  platform.SaveSetting(platform.AppName(), kSection, kKey, std::to_string(gameLevel));
-}
-
 std::int16_t ReadStoredBoardSize(Platform& platform) {
   const auto stored = platform.GetSetting(platform.AppName(), kSection, kSizeKey);
   for (const std::int16_t size : kBoardSizes) {
@@ -30,8 +27,11 @@ std::int16_t ReadStoredBoardSize(Platform& platform) {
   return 100;
 }
 
-void WriteStoredBoardSize(Platform& platform, std::int16_t percent) {
-  platform.SaveSetting(platform.AppName(), kSection, kSizeKey, std::to_string(percent));
+FileError WriteStoredSettings(Platform& platform, std::int16_t gameLevel, std::int16_t percent) {
+  return platform.UpdateSettings(platform.AppName(), kSection, [&](const Platform::SettingReader&) {
+    return std::map<std::string, std::string>{{kKey, std::to_string(gameLevel)},
+                                              {kSizeKey, std::to_string(percent)}};
+  });
 }
 
 }  // namespace vorn

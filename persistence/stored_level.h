@@ -10,11 +10,12 @@ namespace vorn {
 // The level chosen in the last run: "0", "1" or "2" under Settings/GLevel of
 // the executable's name. Anything else, or nothing stored, is level 0.
 std::int16_t ReadStoredLevel(Platform& platform);
-void WriteStoredLevel(Platform& platform, std::int16_t gameLevel);
 
 // The board size chosen in the last run, in percent, under Settings/BoardSize
 // beside the level. Anything but one of kBoardSizes, or nothing, is 100.
 std::int16_t ReadStoredBoardSize(Platform& platform);
-void WriteStoredBoardSize(Platform& platform, std::int16_t percent);
+
+// Stores the level and the board size together; on failure neither is stored.
+FileError WriteStoredSettings(Platform& platform, std::int16_t gameLevel, std::int16_t percent);
 
 }  // namespace vorn

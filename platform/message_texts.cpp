@@ -30,8 +30,14 @@ const char* const kKnownTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Jump %1 of this saved game is not possible on the board."),
     QT_TRANSLATE_NOOP("Messages", "This saved game has more jumps than any game can have."),
     QT_TRANSLATE_NOOP("Messages", "Is a directory, not a file"),
-    QT_TRANSLATE_NOOP("Messages", "Not a regular file (a device, a pipe or a socket)"),
+    QT_TRANSLATE_NOOP(
+        "Messages", "Not a regular file (a device, a pipe, a socket or a loop of symbolic links)"),
     QT_TRANSLATE_NOOP("Messages", "The file's old contents could not all be put back."),
+    // The settings file.
+    QT_TRANSLATE_NOOP("Messages", "Another copy of VORN kept it locked"),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "It is larger (%1 bytes) than any settings file VORN writes, and is left alone"),
 };
 
 const QSet<QString>& KnownTexts() {

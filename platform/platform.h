@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,8 +50,20 @@ class Platform {
   virtual std::optional<std::string> GetSetting(const std::string& appName,
                                                 const std::string& section,
                                                 const std::string& key) = 0;
-  virtual void SaveSetting(const std::string& appName, const std::string& section,
-                           const std::string& key, const std::string& value) = 0;
+  // Reads the section's values as they are stored now and stores the values
+  // that change returns (key -> value), as one step that no other copy of the
+  // game comes between. On failure nothing is stored, and the error names the
+  // store and says why.
+  using SettingReader = std::function<std::optional<std::string>(const std::string& key)>;
+  using SettingChange = std::function<std::map<std::string, std::string>(const SettingReader&)>;
+  virtual FileError UpdateSettings(const std::string& appName, const std::string& section,
+                                   const SettingChange& change) = 0;
+  FileError SaveSetting(const std::string& appName, const std::string& section,
+                        const std::string& key, const std::string& value) {
+    return UpdateSettings(appName, section, [&](const SettingReader&) {
+      return std::map<std::string, std::string>{{key, value}};
+    });
+  }
   // The executable's file name without its extension.
   virtual std::string AppName() = 0;
 

@@ -1,6 +1,8 @@
 #include "platform/qt_platform.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <iostream>
 
 #include <QAbstractFileIconProvider>
 #include <QApplication>
@@ -8,7 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibraryInfo>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QSettings>
@@ -17,6 +19,7 @@
 
 #include "platform/message_texts.h"
 #include "platform/regular_file.h"
+#include "platform/settings_text.h"
 
 namespace vorn {
 
@@ -42,42 +45,61 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-// QSettings reads and writes its files with blocking calls, and reads them as
-// soon as it is made: a pipe or a device in their place would stop the game.
-// Every file it may touch for the application (the user's and the system's,
-// of the application and of the organisation, which bears the same name, and
-// the lock beside each) must be a regular file or missing.
-bool SettingsFilesAreSafe(const std::string& appName) {
 #ifdef Q_OS_WIN
-  Q_UNUSED(appName);
-  return true;  // the registry
-#else
-  const QString app = FromUtf8(appName);
-  QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
-  folders << QLibraryInfo::path(QLibraryInfo::SettingsPath);
-  for (const QString& folder : folders) {
-    for (const QString& file :
-         {folder + "/" + app + "/" + app + ".conf", folder + "/" + app + ".conf"}) {
-      for (const QString& path : {file, file + ".lock"}) {
-        const PathKind kind = KindOfPath(path.toStdString());
-        if (kind == PathKind::Directory || kind == PathKind::Other) return false;
-      }
-    }
-  }
-  return true;
-#endif
-}
 
+// The per-user registry key that the game's settings have always used.
 std::unique_ptr<QSettings> OpenSettings(const std::string& appName) {
-#ifdef Q_OS_WIN
-  // The per-user registry key that the game's settings have always used.
   return std::make_unique<QSettings>(
       "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\" + FromUtf8(appName),
       QSettings::NativeFormat);
+}
+
 #else
-  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                     FromUtf8(appName), FromUtf8(appName));
+
+// The settings are read and written here rather than by QSettings, which
+// keeps a write that failed in memory as if stored, and merges it into the
+// file at some later write.
+
+// Far larger than any settings file the game writes: a larger one is damage,
+// and is neither read nor written over.
+constexpr std::size_t kLargestSettingsFile = 64 * 1024;
+
+// Where Qt's settings store has always kept them: the user's configuration
+// folder, a folder named after the application, a file named after it.
+QString SettingsPath(const std::string& appName) {
+  const QString app = FromUtf8(appName);
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + app + "/" +
+         app + ".conf";
+}
+
+// The settings file's text; an error when it is anything but a readable
+// regular file of a sane size. Missing is no error: there is nothing yet.
+FileError ReadSettingsText(const QString& path, std::string& text) {
+  text.clear();
+  const PathKind kind = KindOfPath(path.toStdString());
+  if (kind == PathKind::Missing) return std::nullopt;
+  if (kind == PathKind::Directory || kind == PathKind::Other) return NotRegularFileText(kind);
+  std::uint64_t size = 0;
+  if (FileError error = ReadRegularFile(path.toStdString(), kLargestSettingsFile, text, &size)) {
+    return error;
+  }
+  if (size > kLargestSettingsFile) {
+    text.clear();
+    return "It is larger (" + std::to_string(size) +
+           " bytes) than any settings file VORN writes, and is left alone";
+  }
+  return std::nullopt;
+}
+
 #endif
+
+// A settings file that cannot be read is said once on standard error; the
+// game goes on with its defaults.
+void ReportUnreadableSettings(const QString& path, const std::string& error) {
+  static bool reported = false;
+  if (reported) return;
+  reported = true;
+  std::cerr << "vorn: the settings in " << path.toStdString() << " are not used: " << error << "\n";
 }
 
 // Icons and type names from the kind of entry alone. Qt's own provider reads
@@ -177,23 +199,82 @@ std::chrono::steady_clock::time_point QtPlatform::Now() {
   return std::chrono::steady_clock::now();
 }
 
+#ifdef Q_OS_WIN
+
 std::optional<std::string> QtPlatform::GetSetting(const std::string& appName,
                                                   const std::string& section,
                                                   const std::string& key) {
-  if (!SettingsFilesAreSafe(appName)) return std::nullopt;
   auto settings = OpenSettings(appName);
   const QString path = FromUtf8(section) + "/" + FromUtf8(key);
   if (!settings->contains(path)) return std::nullopt;
   return settings->value(path).toString().toStdString();
 }
 
-void QtPlatform::SaveSetting(const std::string& appName, const std::string& section,
-                             const std::string& key, const std::string& value) {
-  if (!SettingsFilesAreSafe(appName)) return;
+FileError QtPlatform::UpdateSettings(const std::string& appName, const std::string& section,
+                                     const SettingChange& change) {
   auto settings = OpenSettings(appName);
-  settings->setValue(FromUtf8(section) + "/" + FromUtf8(key), FromUtf8(value));
+  settings->beginGroup(FromUtf8(section));
+  const auto changes = change([&](const std::string& key) -> std::optional<std::string> {
+    if (!settings->contains(FromUtf8(key))) return std::nullopt;
+    return settings->value(FromUtf8(key)).toString().toStdString();
+  });
+  for (const auto& [key, value] : changes) settings->setValue(FromUtf8(key), FromUtf8(value));
   settings->sync();
+  if (settings->status() == QSettings::NoError) return std::nullopt;
+  return settings->fileName().toStdString() + ": The registry refused the change";
 }
+
+#else
+
+std::optional<std::string> QtPlatform::GetSetting(const std::string& appName,
+                                                  const std::string& section,
+                                                  const std::string& key) {
+  const QString path = SettingsPath(appName);
+  std::string text;
+  if (FileError error = ReadSettingsText(path, text)) {
+    ReportUnreadableSettings(path, *error);
+    return std::nullopt;
+  }
+  return IniValue(text, section, key);
+}
+
+FileError QtPlatform::UpdateSettings(const std::string& appName, const std::string& section,
+                                     const SettingChange& change) {
+  const QString path = SettingsPath(appName);
+  const auto failed = [&path](const std::string& why) -> FileError {
+    return (path + ": " + TranslatedMessage(why)).toStdString();
+  };
+  std::error_code made;
+  std::filesystem::create_directories(QFile::encodeName(QFileInfo(path).path()).toStdString(),
+                                      made);
+  if (made) return failed(made.message());
+  // The lock Qt's settings store takes for its writes: copies of the game
+  // that store their settings at the same moment wait for each other. A
+  // folder that takes no new file takes no lock either; the write then
+  // goes on in place, alone, or says why it cannot.
+  const QString lockPath = path + ".lock";
+  const PathKind lockKind = KindOfPath(lockPath.toStdString());
+  if (lockKind == PathKind::Directory || lockKind == PathKind::Other) {
+    return (lockPath + ": " + TranslatedMessage(NotRegularFileText(lockKind))).toStdString();
+  }
+  // Beyond the file-size limit the lock's few bytes fail like the file's.
+  const FileSizeSignalIgnored fileSizeLimitIsAnError;
+  QLockFile lock(lockPath);
+  if (!lock.tryLock(5000) && lock.error() == QLockFile::LockFailedError) {
+    return failed("Another copy of VORN kept it locked");
+  }
+  std::string text;
+  if (FileError error = ReadSettingsText(path, text)) return failed(*error);
+  const std::string before = text;
+  const auto changes =
+      change([&](const std::string& key) { return IniValue(before, section, key); });
+  for (const auto& [key, value] : changes) text = WithIniValue(text, section, key, value);
+  if (text == before) return std::nullopt;
+  if (FileError error = WriteFileAtomically(path.toStdString(), text)) return failed(*error);
+  return std::nullopt;
+}
+
+#endif
 
 std::string QtPlatform::AppName() {
   return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();

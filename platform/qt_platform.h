@@ -23,8 +23,8 @@ class QtPlatform : public Platform {
   std::chrono::steady_clock::time_point Now() override;
   std::optional<std::string> GetSetting(const std::string& appName, const std::string& section,
                                         const std::string& key) override;
-  void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
-                   const std::string& value) override;
+  FileError UpdateSettings(const std::string& appName, const std::string& section,
+                           const SettingChange& change) override;
   std::string AppName() override;
   std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override;
   FileError WriteFileAtomically(const std::string& path, const std::string& bytes) override;

@@ -77,7 +77,7 @@ struct FdCloser {
 
 std::string NotRegularFileText(PathKind kind) {
   if (kind == PathKind::Directory) return "Is a directory, not a file";
-  return "Not a regular file (a device, a pipe or a socket)";
+  return "Not a regular file (a device, a pipe, a socket or a loop of symbolic links)";
 }
 
 #ifdef _WIN32
@@ -140,8 +140,10 @@ FileSizeSignalIgnored::~FileSizeSignalIgnored() = default;
 
 PathKind KindOfPath(const std::string& path) {
   struct stat st;
-  if (::stat(NativeName(path).constData(), &st) != 0) return PathKind::Missing;
-  return KindOfMode(st.st_mode);
+  if (::stat(NativeName(path).constData(), &st) == 0) return KindOfMode(st.st_mode);
+  // A loop of symbolic links names no file, yet writing there must not
+  // replace the link with one.
+  return errno == ELOOP ? PathKind::Other : PathKind::Missing;
 }
 
 FileError ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes,

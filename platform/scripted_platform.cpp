@@ -39,10 +39,14 @@ std::optional<std::string> ScriptedPlatform::GetSetting(const std::string& app,
   return it->second;
 }
 
-void ScriptedPlatform::SaveSetting(const std::string& app, const std::string& section,
-                                   const std::string& key, const std::string& value) {
-  settings[SettingKey(app, section, key)] = value;
+FileError ScriptedPlatform::UpdateSettings(const std::string& app, const std::string& section,
+                                           const SettingChange& change) {
+  const auto changes =
+      change([&](const std::string& key) { return GetSetting(app, section, key); });
+  if (failSettings) return failSettings;
+  for (const auto& [key, value] : changes) settings[SettingKey(app, section, key)] = value;
   ++settingWrites;
+  return std::nullopt;
 }
 
 std::optional<std::string> ScriptedPlatform::ShowFileDialog(const FileDialogRequest& request) {

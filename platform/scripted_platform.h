@@ -27,8 +27,8 @@ class ScriptedPlatform : public Platform {
   std::chrono::steady_clock::time_point Now() override { return now; }
   std::optional<std::string> GetSetting(const std::string& appName, const std::string& section,
                                         const std::string& key) override;
-  void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
-                   const std::string& value) override;
+  FileError UpdateSettings(const std::string& appName, const std::string& section,
+                           const SettingChange& change) override;
   std::string AppName() override { return appName; }
   std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override;
   FileError WriteFileAtomically(const std::string& path, const std::string& bytes) override;
@@ -49,6 +49,8 @@ class ScriptedPlatform : public Platform {
   std::string appName = "vorn";
   std::map<std::string, std::string> settings;  // "app/section/key" -> value
   int settingWrites = 0;
+  // When set, the settings updates fail with this text and store nothing.
+  std::optional<std::string> failSettings;
 
   // Names chosen in the next file dialogs; std::nullopt cancels.
   std::deque<std::optional<std::string>> fileChoices;

@@ -66,6 +66,14 @@
         <source>No winning line is left from here. Right-click a ball, or press Shift+Space on it, to start from another hole.</source>
         <translation>Von hier aus führt kein Weg mehr zum Sieg. Klicken Sie mit der rechten Maustaste auf eine Kugel oder drücken Sie Umschalt+Leertaste darauf, um von einem anderen Loch aus zu beginnen.</translation>
     </message>
+    <message>
+        <source>Your best time could not be saved: %1</source>
+        <translation>Ihre Bestzeit konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The level and board size could not be saved: %1</source>
+        <translation>Stufe und Brettgröße konnten nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -118,12 +126,20 @@
         <translation>Ist ein Ordner, keine Datei</translation>
     </message>
     <message>
-        <source>Not a regular file (a device, a pipe or a socket)</source>
-        <translation>Keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
-    </message>
-    <message>
         <source>The file&apos;s old contents could not all be put back.</source>
         <translation>Der alte Inhalt der Datei konnte nicht vollständig wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device, a pipe, a socket or a loop of symbolic links)</source>
+        <translation>Keine gewöhnliche Datei (ein Gerät, eine Pipe, ein Socket oder eine Schleife symbolischer Links)</translation>
+    </message>
+    <message>
+        <source>Another copy of VORN kept it locked</source>
+        <translation>Ein anderes laufendes VORN hielt sie gesperrt</translation>
+    </message>
+    <message>
+        <source>It is larger (%1 bytes) than any settings file VORN writes, and is left alone</source>
+        <translation>Sie ist größer (%1 Bytes) als jede Einstellungsdatei, die VORN schreibt, und bleibt unangetastet</translation>
     </message>
 </context>
 <context>
@@ -194,6 +210,10 @@
     <message>
         <source>Clear the best times of every level?</source>
         <translation>Die Bestzeiten aller Stufen löschen?</translation>
+    </message>
+    <message>
+        <source>The best times could not be cleared: %1</source>
+        <translation>Die Bestzeiten konnten nicht gelöscht werden: %1</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,14 @@
         <source>No winning line is left from here. Right-click a ball, or press Shift+Space on it, to start from another hole.</source>
         <translation>Desde aquí ya no queda ningún camino ganador. Haga clic derecho en una bola, o pulse Mayús+Espacio sobre ella, para empezar desde otro hueco.</translation>
     </message>
+    <message>
+        <source>Your best time could not be saved: %1</source>
+        <translation>No se pudo guardar su mejor tiempo: %1</translation>
+    </message>
+    <message>
+        <source>The level and board size could not be saved: %1</source>
+        <translation>No se pudieron guardar el nivel y el tamaño del tablero: %1</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -118,12 +126,20 @@
         <translation>Es una carpeta, no un archivo</translation>
     </message>
     <message>
-        <source>Not a regular file (a device, a pipe or a socket)</source>
-        <translation>No es un archivo normal (un dispositivo, una tubería o un socket)</translation>
-    </message>
-    <message>
         <source>The file&apos;s old contents could not all be put back.</source>
         <translation>No se pudo restaurar todo el contenido anterior del archivo.</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device, a pipe, a socket or a loop of symbolic links)</source>
+        <translation>No es un archivo normal (un dispositivo, una tubería, un socket o un bucle de enlaces simbólicos)</translation>
+    </message>
+    <message>
+        <source>Another copy of VORN kept it locked</source>
+        <translation>Otra copia de VORN lo mantenía bloqueado</translation>
+    </message>
+    <message>
+        <source>It is larger (%1 bytes) than any settings file VORN writes, and is left alone</source>
+        <translation>Es más grande (%1 bytes) que cualquier archivo de configuración que escribe VORN, y se deja intacto</translation>
     </message>
 </context>
 <context>
@@ -194,6 +210,10 @@
     <message>
         <source>Clear the best times of every level?</source>
         <translation>¿Borrar los mejores tiempos de todos los niveles?</translation>
+    </message>
+    <message>
+        <source>The best times could not be cleared: %1</source>
+        <translation>No se pudieron borrar los mejores tiempos: %1</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,14 @@
         <source>No winning line is left from here. Right-click a ball, or press Shift+Space on it, to start from another hole.</source>
         <translation>Plus aucun chemin gagnant à partir d&apos;ici. Cliquez avec le bouton droit sur une bille, ou appuyez sur Maj+Espace dessus, pour commencer depuis un autre trou.</translation>
     </message>
+    <message>
+        <source>Your best time could not be saved: %1</source>
+        <translation>Votre meilleur temps n&apos;a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>The level and board size could not be saved: %1</source>
+        <translation>Le niveau et la taille du plateau n&apos;ont pas pu être enregistrés : %1</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -118,12 +126,20 @@
         <translation>Est un dossier, pas un fichier</translation>
     </message>
     <message>
-        <source>Not a regular file (a device, a pipe or a socket)</source>
-        <translation>N&apos;est pas un fichier ordinaire (un périphérique, un tube ou une socket)</translation>
-    </message>
-    <message>
         <source>The file&apos;s old contents could not all be put back.</source>
         <translation>L&apos;ancien contenu du fichier n&apos;a pas pu être entièrement rétabli.</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device, a pipe, a socket or a loop of symbolic links)</source>
+        <translation>N&apos;est pas un fichier ordinaire (un périphérique, un tube, une socket ou une boucle de liens symboliques)</translation>
+    </message>
+    <message>
+        <source>Another copy of VORN kept it locked</source>
+        <translation>Une autre copie de VORN le gardait verrouillé</translation>
+    </message>
+    <message>
+        <source>It is larger (%1 bytes) than any settings file VORN writes, and is left alone</source>
+        <translation>Il est plus grand (%1 octets) que tout fichier de réglages écrit par VORN, et reste intact</translation>
     </message>
 </context>
 <context>
@@ -194,6 +210,10 @@
     <message>
         <source>Clear the best times of every level?</source>
         <translation>Effacer les meilleurs temps de tous les niveaux ?</translation>
+    </message>
+    <message>
+        <source>The best times could not be cleared: %1</source>
+        <translation>Les meilleurs temps n&apos;ont pas pu être effacés : %1</translation>
     </message>
 </context>
 <context>

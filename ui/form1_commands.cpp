@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <iostream>
+
 #include "board/board_layout.h"
+#include "board/end_of_game.h"
 #include "persistence/saved_game.h"
 #include "persistence/stored_level.h"
 #include "persistence/undo_play.h"
@@ -123,14 +126,16 @@ void Form1Window::CloseFor(UnloadMode mode) {
 }
 
 void Form1Window::CommitData() {
-  sessionEnding_ = true;
-  WriteStoredLevel(platform_, f_.GameLevel);
-  WriteStoredBoardSize(platform_, f_.BoardSize);
+  // Stored now, in case the session ends the process without a close; the
+  // close that ends the session comes as the application's Quit.
+  if (FileError error = WriteStoredSettings(platform_, f_.GameLevel, f_.BoardSize)) {
+    ReportNotStored(NotStored::Settings, *error, false);
+  }
 }
 
 void Form1Window::Terminate() {
   PutCarriedBallBack();
-  Form_Unload();
+  Form_Unload(false);
   if (frmInst_) frmInst_->close();
   if (frmBestTimes_) frmBestTimes_->close();
   hide();
@@ -140,7 +145,7 @@ void Form1Window::Terminate() {
 }
 
 void Form1Window::Form_QueryUnload(bool& cancel, UnloadMode mode) {
-  if (mode == UnloadMode::SessionEnd || sessionEnding_ || f_.NewGame) return;
+  if (mode == UnloadMode::SessionEnd || f_.NewGame) return;
   if (platform_.MsgBox(
           QCoreApplication::translate("Form1", "Are you sure you want to exit").toStdString(),
           MsgButtons::YesNo, MsgIcon::Question,
@@ -149,11 +154,38 @@ void Form1Window::Form_QueryUnload(bool& cancel, UnloadMode mode) {
   }
 }
 
-void Form1Window::Form_Unload() {
+void Form1Window::Form_Unload(bool mayAsk) {
   if (unloaded_) return;
   unloaded_ = true;
-  WriteStoredLevel(platform_, f_.GameLevel);
-  WriteStoredBoardSize(platform_, f_.BoardSize);
+  if (FileError error = WriteStoredSettings(platform_, f_.GameLevel, f_.BoardSize)) {
+    ReportNotStored(NotStored::Settings, *error, mayAsk);
+  }
+}
+
+void Form1Window::ReportNotStored(NotStored what, const std::string& error, bool mayAsk) {
+  const QString text =
+      (what == NotStored::BestTime
+           ? QCoreApplication::translate("Form1", "Your best time could not be saved: %1")
+           : QCoreApplication::translate("Form1",
+                                         "The level and board size could not be saved: %1"))
+          .arg(QString::fromStdString(error));
+  bool& told = what == NotStored::BestTime ? toldBestTimeNotStored_ : toldSettingsNotStored_;
+  if (!mayAsk || told) {
+    std::cerr << "vorn: " << text.toStdString() << "\n";
+    return;
+  }
+  told = true;
+  platform_.MsgBox(text.toStdString(), MsgButtons::OK, MsgIcon::Exclamation, kGameTitle);
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+  // The session manager ends the session (after it asked for the level to be
+  // stored) by making the application quit: the window closes without a
+  // question, like any close by the system. Qt then goes on to quit.
+  if (event->type() == QEvent::Quit && watched == QCoreApplication::instance() && !unloaded_) {
+    CloseFor(UnloadMode::SessionEnd);
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {
@@ -168,7 +200,7 @@ void Form1Window::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  Form_Unload();
+  Form_Unload(unloadMode_ != UnloadMode::SessionEnd);
   if (frmInst_) frmInst_->close();
   if (frmBestTimes_) frmBestTimes_->close();
   event->accept();

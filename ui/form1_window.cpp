@@ -108,6 +108,8 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
   }
   menu_ = CreatePopUpMenu(this);
   ConnectCommands();
+  // The application's Quit: the end of the desktop session.
+  QCoreApplication::instance()->installEventFilter(this);
   picture1_->setFocus();
 
   Form_Load();
@@ -155,9 +157,12 @@ void Form1Window::SetBoardSize(std::int16_t percent) {
   const BoardScale scale(percent / 100.0);
   if (scale.Factor() == scale_.Factor()) return;
   PutCarriedBallBack();
-  // Where the board's centre is now, as the window system has it.
+  // Where the board's centre is now, as the window system has it; the exact
+  // centre it was last placed around while it has not been moved since, as
+  // a rounded one would creep by a pixel with each change of size.
   if (isVisible()) SyncWindowPosition(this);
-  const QPointF centre = QRectF(geometry()).center();
+  QPointF centre = QRectF(geometry()).center();
+  if (placedCentre_ && (*placedCentre_ - centre).manhattanLength() <= 1) centre = *placedCentre_;
   scale_ = scale;
   setFixedSize(scale_.ClientSize());
   picture1_->SetScale(scale_);
@@ -178,6 +183,7 @@ void Form1Window::SetBoardSize(std::int16_t percent) {
     place.setY(std::max(room.top(), std::min(place.y(), room.bottom() + 1 - height())));
   }
   move(place);
+  placedCentre_ = centre;
 }
 
 void Form1Window::StepBoardSize(int step) {
@@ -191,9 +197,11 @@ void Form1Window::RecordCountedWin() {
   if (!f_.CountedWin) return;
   const Form1::WinTime win = *f_.CountedWin;
   f_.CountedWin.reset();
-  const bool record = RecordWin(platform_, win.level, win.seconds,
-                                QDate::currentDate().toString(Qt::ISODate).toStdString());
-  newRecordLevel_ = record ? std::optional<int>(win.level) : std::nullopt;
+  const WinRecorded recorded = RecordWin(platform_, win.level, win.seconds,
+                                         QDate::currentDate().toString(Qt::ISODate).toStdString());
+  // Only a record that was stored is shown as one.
+  newRecordLevel_ = recorded.newBest ? std::optional<int>(win.level) : std::nullopt;
+  if (recorded.error) ReportNotStored(NotStored::BestTime, *recorded.error, true);
 }
 
 void Form1Window::SyncView() {

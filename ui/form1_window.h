@@ -60,8 +60,10 @@ class Form1Window : public QWidget {
 
   // Closes the window for a reason other than the player's own request.
   void CloseFor(UnloadMode mode);
-  // The desktop session is ending: the level is stored now, and a close that
-  // follows asks nothing. The session manager, not the game, ends the process.
+  // The desktop session may be ending (a logout) or only saving itself (a
+  // checkpoint): the level is stored now. The close that ends the session
+  // comes as the application's Quit and asks nothing (see eventFilter); any
+  // other close asks as usual.
   void CommitData();
   // A request to end the process: the game closes at once, whatever question
   // or dialog is open, without asking, with the level stored.
@@ -70,13 +72,21 @@ class Form1Window : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Form_Load();
   // Cuts the window to its triangle, with smooth edges where the desktop composites.
   void ShapeToTriangle();
   void Form_QueryUnload(bool& cancel, UnloadMode mode);
-  void Form_Unload();
+  // Stores the level and the board size; a failure is told to the player
+  // when mayAsk, else on standard error.
+  void Form_Unload(bool mayAsk);
+  enum class NotStored { BestTime, Settings };
+  // Tells the player, once a run for each kind, what could not be stored,
+  // where and why; a later failure, or one while no question may be asked,
+  // goes to standard error.
+  void ReportNotStored(NotStored what, const std::string& error, bool mayAsk);
   void Picture1_MouseDown(Qt::MouseButton button, QPointF at, QPointF globalPos);
   void Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers);
   // Next (+1) or previous (-1) board size.
@@ -135,10 +145,13 @@ class Form1Window : public QWidget {
   QPointer<FrmInst> frmInst_;
   QPointer<FrmBestTimes> frmBestTimes_;
   BoardScale scale_;
+  // The centre the board was last placed around by a change of size.
+  std::optional<QPointF> placedCentre_;
   // The level whose best time the last counted win made, if it did.
   std::optional<int> newRecordLevel_;
   bool unloaded_ = false;
-  bool sessionEnding_ = false;
+  bool toldBestTimeNotStored_ = false;
+  bool toldSettingsNotStored_ = false;
 
   ShownBoard shownBoard_;
   HintSearch hintSearch_;

@@ -99,7 +99,14 @@ void FrmBestTimes::ClearRecords() {
       MsgAnswer::Yes) {
     return;
   }
-  ClearBestTimes(platform_);
+  if (FileError error = ClearBestTimes(platform_)) {
+    platform_.MsgBox(
+        QCoreApplication::translate("frmBestTimes", "The best times could not be cleared: %1")
+            .arg(QString::fromStdString(*error))
+            .toStdString(),
+        MsgButtons::OK, MsgIcon::Exclamation,
+        QCoreApplication::translate("frmBestTimes", "VORN Best Times").toStdString());
+  }
   markedLevel_.reset();
   ShowRecords();
 }

@@ -1,6 +1,8 @@
 #include "ui/popup_menu.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
 
 namespace vorn {
 
@@ -33,6 +35,43 @@ QMenu* AddSubMenu(QMenu* menu, const char* name, const char* caption) {
   sub->menuAction()->setObjectName(name);
   return sub;
 }
+
+// A button held when the menu opens was pressed on the board (a carry, or
+// the right press that opened the menu): its release never chooses an
+// item. Only a new click, or a key, does.
+class HeldButtonRelease : public QObject {
+ public:
+  explicit HeldButtonRelease(QMenu* top) : QObject(top), top_(top) {}
+
+  void Watch(QMenu* menu) { menu->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::Show:
+        if (watched == top_) held_ = QGuiApplication::mouseButtons();
+        break;
+      case QEvent::MouseButtonPress:
+        held_ &= ~static_cast<QMouseEvent*>(event)->button();
+        break;
+      case QEvent::MouseButtonRelease: {
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        if (held_ & button) {
+          held_ &= ~button;
+          return true;
+        }
+        break;
+      }
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  QMenu* top_;
+  Qt::MouseButtons held_;
+};
 
 void Mirror(const MenuItem& item, QAction* action) {
   action->setEnabled(item.Enabled);
@@ -70,6 +109,8 @@ PopUpMenuActions CreatePopUpMenu(QWidget* parent) {
       AddItem(a.mnuHelp, "mnuInst", QT_TRANSLATE_NOOP("mnuPopUp", "&Instructions"), Qt::Key_F1);
   a.mnuAbout = AddItem(a.mnuHelp, "mnuAbout", QT_TRANSLATE_NOOP("mnuPopUp", "&About"));
   a.mnuExit = AddItem(a.mnuPopUp, "mnuExit", QT_TRANSLATE_NOOP("mnuPopUp", "&Exit"));
+  auto* guard = new HeldButtonRelease(a.mnuPopUp);
+  for (QMenu* menu : {a.mnuPopUp, a.mnuLevel, a.mnuSize, a.mnuHelp}) guard->Watch(menu);
   return a;
 }
 

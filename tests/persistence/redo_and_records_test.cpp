@@ -121,10 +121,22 @@ TEST_F(RedoTest, ARedoThatWinsAnnouncesItButOnlyAWinTimedFromAFreshBoardCountsAn
 
 TEST(StoredSettings, RecordsLevelsAndSizesTheGameDidNotWriteReadAsNone) {
   ScriptedPlatform platform;
-  EXPECT_TRUE(RecordWin(platform, 1, 42, "2026-01-02"));
-  EXPECT_FALSE(RecordWin(platform, 1, 42, "2026-01-03"));  // a tie keeps the older
-  EXPECT_TRUE(RecordWin(platform, 1, 30, "2026-01-04"));
+  EXPECT_TRUE(RecordWin(platform, 1, 42, "2026-01-02").newBest);
+  EXPECT_FALSE(RecordWin(platform, 1, 42, "2026-01-03").newBest);  // a tie keeps the older
+  EXPECT_TRUE(RecordWin(platform, 1, 30, "2026-01-04").newBest);
   EXPECT_EQ(ReadBestTimes(platform)[1], (BestTime{30, "2026-01-04", 3}));
+  // A win the store refuses is neither counted nor a new best.
+  platform.failSettings = "vorn.conf: No space left on device";
+  const WinRecorded refused = RecordWin(platform, 1, 5, "2026-01-05");
+  EXPECT_TRUE(!refused.newBest && refused.error == platform.failSettings);
+  EXPECT_EQ(ReadBestTimes(platform)[1], (BestTime{30, "2026-01-04", 3}));
+  platform.failSettings.reset();
+  // A date is shown only as the game writes one, however a hand edited it.
+  const std::string dates[] = {"2026-1-04", std::string(3000, '9'), "2026-01-04x", "yyyy-mm-dd"};
+  for (const std::string& date : dates) {
+    platform.settings["vorn/BestTimes/Level2Date"] = date;
+    EXPECT_EQ(ReadBestTimes(platform)[1].date, "") << date.substr(0, 20);
+  }
 
   const std::string bad[] = {"", "x", "-1", "1 ", "99999999999999999999", "3", "175"};
   for (std::size_t i = 0; i < std::size(bad); ++i) {

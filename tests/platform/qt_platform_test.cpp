@@ -50,7 +50,7 @@ TEST(QtPlatformSettings, RoundTrip) {
   const std::string app = "vorn_settings_test" + std::to_string(++run);
   QtPlatform platform;
   EXPECT_EQ(platform.GetSetting(app, "Settings", "GLevel"), std::nullopt);
-  platform.SaveSetting(app, "Settings", "GLevel", "2");
+  EXPECT_EQ(platform.SaveSetting(app, "Settings", "GLevel", "2"), std::nullopt);
   EXPECT_EQ(platform.GetSetting(app, "Settings", "GLevel"), "2");
 }
 

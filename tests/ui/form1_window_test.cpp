@@ -258,25 +258,41 @@ TEST_F(WindowTest, ARightClickChoosesTheStartTillTheFirstJumpThenExitAsksAndLeve
   platform.answers = {MsgAnswer::No};
   menu().mnuExit->trigger();
   EXPECT_TRUE(w().isVisible() && View() == afterJump && platform.settingWrites == 0);
-  w().CommitData();  // the level is stored, but the session manager may still cancel
+  // A checkpoint, or a logout that is then cancelled: the level is stored,
+  // and Exit still asks.
+  w().CommitData();
   EXPECT_TRUE(w().isVisible() && View() == afterJump);
   EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "0");
-  EXPECT_EQ(Boxes(), "VORN Exit: Are you sure you want to exit [YesNo Question]\n");
+  platform.answers = {MsgAnswer::No};
+  menu().mnuExit->trigger();
+  EXPECT_TRUE(w().isVisible() && View() == afterJump);
+  EXPECT_EQ(Boxes(),
+            "VORN Exit: Are you sure you want to exit [YesNo Question]\n"
+            "VORN Exit: Are you sure you want to exit [YesNo Question]\n");
+  platform.msgBoxes.clear();
   menu().mnuLevel3->trigger();  // without asking
   const std::string level3 = View();
   EXPECT_EQ(level3.substr(0, 3) + MenuView(menu().mnuLevel), "28:+mnuLevel3 ");
   menu().mnuExit->trigger();  // with no jump made: not asked
-  EXPECT_TRUE(!w().isVisible() && platform.msgBoxes.size() == 1);
+  EXPECT_TRUE(!w().isVisible() && platform.msgBoxes.empty());
   EXPECT_EQ(platform.settings["vorn/Settings/GLevel"], "2");
   Form1Window next(platform);  // the next start reads it back
   EXPECT_EQ(BoardView(next) + " | " + MenuView(next.Menu().mnuPopUp), level3);
+  // The session manager ends the session by making the application quit;
+  // the test keeps its own event loop going past that.
+  struct KeepRunning : QObject {
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Quit; }
+  } keepRunning;
+  QCoreApplication::instance()->installEventFilter(&keepRunning);
   for (bool sessionEnd : {false, true}) {  // Exit answered Yes, or the session's end unasked
     platform.msgBoxes.clear();
     window_ = std::make_unique<Form1Window>(platform);
     window_->show();
     Drag(3, 0);
     platform.answers = {MsgAnswer::Yes};
-    sessionEnd ? w().CloseFor(UnloadMode::SessionEnd) : menu().mnuExit->trigger();
+    QEvent quit(QEvent::Quit);
+    sessionEnd ? void(QCoreApplication::sendEvent(QCoreApplication::instance(), &quit))
+               : menu().mnuExit->trigger();
     EXPECT_TRUE(!w().isVisible() && platform.settings["vorn/Settings/GLevel"] == "2");
     EXPECT_EQ(platform.msgBoxes.size(), sessionEnd ? 0u : 1u);
   }
@@ -381,9 +397,12 @@ TEST_F(WindowTest, EverySizeGrowsTheTriangleAndAt200PercentTheHitTestAndTheRings
 TEST_F(WindowTest, TheCentreStaysWhereItWasOnTheScreenAndTheSizeIsStoredOnClose) {
   const QRect room = w().screen()->availableGeometry();
   w().move(room.center() - QPoint(143, 111));
-  const QPointF centre = QRectF(w().geometry()).center();
+  const QRect start = w().geometry();
   menu().mnuSizes[3]->trigger();
-  EXPECT_LE((QRectF(w().geometry()).center() - centre).manhattanLength(), 1.0);
+  EXPECT_LE((QRectF(w().geometry()).center() - QRectF(start).center()).manhattanLength(), 1.0);
+  for (int cycle = 0; cycle < 5; ++cycle) Keys("^0^+^+^+^-");  // creeping by no pixel
+  Keys("^0");
+  EXPECT_EQ(w().geometry(), start);
   w().move(room.bottomRight() - QPoint(w().width(), w().height()));
   menu().mnuSizes[4]->trigger();
   // Kept on the screen along each way it fits, else from the screen's start.
@@ -423,6 +442,63 @@ TEST_F(WindowTest, AWinFromAFreshBoardIsRecordedAndTheBestTimesShowItTillCleared
   }
   EXPECT_EQ(platform.settings["vorn/BestTimes/Level1Seconds"], "");
   w().BestTimes()->close();
+}
+
+// A key opens the menu during a carry: the ball goes home, and the carry's
+// release, over an item, chooses nothing; a new click does.
+TEST_F(WindowTest, TheReleaseOfAPressOnTheBoardNeverChoosesAMenuItem) {
+  Drag(3, 0);
+  Drag(5, 3);
+  const std::string jumped = View();
+  QWindow* board = w().windowHandle();
+  const auto at = [&](int hole) { return w().Picture1()->mapTo(&w(), Centre(hole)); };
+  QTest::mousePress(board, Qt::LeftButton, {}, at(10));
+  QTest::mouseMove(board, at(10) + QPoint(5, 0));
+  Keys("1");
+  QMenu* popUp = menu().mnuPopUp;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(popUp));
+  EXPECT_EQ(View(), jumped);
+  const QPoint reset = popUp->actionGeometry(menu().mnuReset).center();
+  QTest::mouseMove(popUp->windowHandle(), reset);
+  QTest::mouseRelease(popUp->windowHandle(), Qt::LeftButton, {}, reset);
+  EXPECT_TRUE(popUp->isVisible() && View() == jumped) << View();
+  QTest::mouseClick(popUp->windowHandle(), Qt::LeftButton, {}, reset);
+  EXPECT_TRUE(!popUp->isVisible() && View() == fresh) << View();
+}
+
+// With the settings folder full or unwritable: the player is told once what
+// was lost, where and why, and Best Times shows only what is kept.
+TEST_F(WindowTest, ARecordOrALevelThatCouldNotBeStoredIsToldOnceAndNeverShownAsKept) {
+  platform.settings = {{"vorn/BestTimes/Level1Seconds", "100"},
+                       {"vorn/BestTimes/Level1Date", "2026-01-02"},
+                       {"vorn/BestTimes/Level1Wins", "4"}};
+  const auto kept = platform.settings;
+  platform.failSettings = "/home/p/.config/vorn/vorn.conf: No space left on device";
+  for (int win = 0; win < 2; ++win) {
+    SetBoard({1, 2, 3}, true);
+    w().MutableState().FreshBoard = true;
+    Drag(3, 0);
+    platform.now += 4s;
+    Drag(0, 5);
+  }
+  const std::string won = "VORN: " + WonPrompt(4) + " [YesNo Exclamation]\n";
+  EXPECT_EQ(Boxes(), won + "VORN: Your best time could not be saved: " + *platform.failSettings +
+                         " [OK Exclamation]\n" + won);
+  menu().mnuBestTimes->trigger();
+  const QTableWidget* table = w().BestTimes()->Table();
+  EXPECT_EQ(table->item(0, 0)->text() + "|" + table->item(0, 2)->text(), "100 Seconds|4");
+  EXPECT_FALSE(table->item(0, 0)->font().bold());
+  w().BestTimes()->close();
+  EXPECT_EQ(platform.settings, kept);
+
+  platform.msgBoxes.clear();
+  platform.answers = {MsgAnswer::Yes};
+  menu().mnuExit->trigger();
+  EXPECT_EQ(Boxes(),
+            "VORN Exit: Are you sure you want to exit [YesNo Question]\n"
+            "VORN: The level and board size could not be saved: " +
+                *platform.failSettings + " [OK Exclamation]\n");
+  EXPECT_EQ(platform.settings, kept);
 }
 
 TEST_F(WindowTest, ArrowsMoveTheRingAlongTheRowsTabToBallsThatCanJumpSpaceOrEnterLiftsAndJumps) {
