@@ -443,6 +443,141 @@ check_triangle_x11() {
     fail "a compositing manager started later is not followed ($seen)"
 }
 
+# A key that opens the menu during a carry puts the ball back, and the
+# carry's release over "Reset" chooses nothing: the jumps and their undo
+# stay.
+check_drag_then_menu() {
+  start_desktop
+  start_game
+  cp "$tmp/start.ppm" "$tmp/fresh.ppm"
+  jump 3 0
+  one_jump() { cp "$1" "$tmp/one.ppm" && first_jump "$1"; }
+  shows one_jump || fail "the jump 3 -> 0 did not show"
+  jump 5 3
+  local key ten menu mx my mw mh
+  read -ra ten <<<"$(hole_xy 10)"
+  for key in F1 Menu shift+F10; do
+    xd press "$board" "${ten[@]}" 1
+    xd at "$board" $((ten[0] + 5)) "${ten[1]}"
+    xd key "$key"
+    menu=$(xd popup 3000) || fail "$key during a carry opened no menu"
+    # Onto "Reset", the sixth of the eleven items, and let go there.
+    read -r mx my mw mh <<<"$menu"
+    xd at 0 $((mx + mw / 2)) $((my + mh * 11 / 22))
+    xd release 1
+    xd key Escape
+    xd menus 0 2000 || fail "$key: the menu stayed open after Escape"
+  done
+  # Two jumps are still there to take back, one after the other.
+  xd key F8
+  xd settle "$board" "$tmp/one.ppm" 3000 >/dev/null ||
+    fail "after the menus F8 did not take the second jump back: the board was reset or lost a jump"
+  xd key F8
+  xd settle "$board" "$tmp/fresh.ppm" 3000 >/dev/null || fail "the first jump could not be taken back"
+}
+
+# The session manager (xsession.c, as xsm or a desktop's) takes a checkpoint
+# and cancels a logout: Exit still asks. A logout that goes through closes
+# the game without a question, with the level stored.
+check_session_end() {
+  cc -O2 -std=c11 -Wall -Wextra -o "$tmp/xsession" "$here/xsession.c" -lSM -lICE \
+    2>"$tmp/cc.log" || skip "cannot build the session manager (needs libsm-dev): $(cat "$tmp/cc.log")"
+  start_desktop
+  mkfifo "$tmp/sm.in"
+  "$tmp/xsession" <"$tmp/sm.in" >"$tmp/sm.out" 2>&1 &
+  bg_pids+=($!)
+  exec 5>"$tmp/sm.in"
+  said() { grep -qx "$1" "$tmp/sm.out"; }
+  await 5000 grep -q '^SESSION_MANAGER=' "$tmp/sm.out" || fail "the session manager did not start: $(cat "$tmp/sm.out")"
+  start_game "$(grep '^SESSION_MANAGER=' "$tmp/sm.out")"
+  await 5000 said registered || fail "the game did not join the session: $(cat "$tmp/sm.out")"
+  jump 3 0
+  local step win count=0
+  answered() { (($(grep -c -x -e saved -e cancelled "$tmp/sm.out") >= count)); }
+  for step in checkpoint cancel; do
+    echo "$step" >&5
+    count=$((count + 1))
+    await 10000 answered ||
+      fail "the game did not answer the session manager's $step: $(cat "$tmp/sm.out")"
+    open_menu
+    xd key Up Return
+    win=$(xd find "VORN Exit" "$game_pid" 3000) || fail "after a $step, Exit closed the game without asking"
+    xd key Escape
+    xd gone "$win" 2000 || fail "Escape did not answer the exit question"
+    ensure_focus
+  done
+  echo logout >&5
+  ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+  await 10000 ended || {
+    xd find "VORN Exit" "$game_pid" 0 >/dev/null && fail "the logout asked the exit question"
+    fail "the game did not end with the session: $(cat "$tmp/sm.out")"
+  }
+  wait "$game_pid" 2>/dev/null || true
+  game_pid=
+  grep -q '^GLevel=0' "$XDG_CONFIG_HOME/vorn/vorn.conf" 2>/dev/null ||
+    fail "the level was not stored at the logout"
+}
+
+# A settings folder the game cannot write, and a full disk: a win tells the
+# player its time could not be saved, before the win's own message, and so
+# does the exit for the level; the record and the file stay as they were.
+check_records_not_stored() {
+  start_desktop
+  local conf=$XDG_CONFIG_HOME/vorn/vorn.conf way
+  mkdir -p "$XDG_CONFIG_HOME/vorn"
+  printf '[BestTimes]\nLevel1Date=2026-01-02\nLevel1Seconds=100\nLevel1Wins=4\n' >"$conf"
+  cp "$conf" "$tmp/kept.conf"
+  for way in unwritable full; do
+    runner=()
+    if [[ $way == unwritable ]]; then
+      if (($(id -u) == 0)); then
+        # Root writes anywhere: the game runs as nobody, from a copy it can reach.
+        command -v setpriv >/dev/null || { echo "no setpriv: skipping the unwritable folder"; continue; }
+        cp "$game" "$tmp/vorn"
+        game=$tmp/vorn
+        chmod 755 "$tmp" "$game" "$XDG_CONFIG_HOME" "$XDG_CONFIG_HOME/vorn" "$HOME"
+        mkdir -p "$tmp/runtime-nobody"
+        chown 65534 "$tmp/runtime-nobody"
+        chmod 700 "$tmp/runtime-nobody"
+        runner=(setpriv --reuid=65534 --regid=65534 --clear-groups env XDG_RUNTIME_DIR="$tmp/runtime-nobody" HOME="$tmp/runtime-nobody")
+      else
+        chmod 555 "$XDG_CONFIG_HOME/vorn"
+      fi
+    else
+      (($(id -u) == 0)) && mount -t tmpfs -o size=64k,mode=755 tmpfs "$XDG_CONFIG_HOME/vorn" 2>/dev/null || {
+        echo "cannot mount a small tmpfs here: skipping the full disk"
+        continue
+      }
+      cp "$tmp/kept.conf" "$conf"
+      dd if=/dev/zero of="$XDG_CONFIG_HOME/vorn/filler" bs=4k 2>/dev/null || true
+    fi
+    start_game
+    local j=0 move win
+    for move in "5 0" "3 5" "0 3" "9 2" "6 1" "12 4" "11 3" "2 8" "1 6" "10 3" "3 11" "13 12" "14 11"; do
+      ((j++ == 0)) || ! xd find VORN "$game_pid" 0 >/dev/null || fail "$way: the game ended before jump $j"
+      jump $move
+    done
+    for what in "the time not saved" "the win"; do
+      win=$(xd find VORN "$game_pid" 5000) || fail "$way: no message for $what after the last jump"
+      xd key Escape
+      xd gone "$win" 2000 || fail "$way: Escape did not answer the message for $what"
+    done
+    ensure_focus
+    open_menu
+    xd key Up Return
+    win=$(xd find "VORN Exit" "$game_pid" 3000) || fail "$way: Exit did not ask"
+    xd key Return
+    win=$(xd find VORN "$game_pid" 3000) || fail "$way: the exit did not say the level could not be saved"
+    xd key Escape
+    ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+    await 5000 ended || fail "$way: the game did not end after its exit"
+    game_pid=
+    cmp -s "$conf" "$tmp/kept.conf" || fail "$way: the settings file changed: $(cat "$conf")"
+    [[ $way == unwritable ]] || umount "$XDG_CONFIG_HOME/vorn"
+  done
+  runner=()
+}
+
 # Weston in the background of this check, on the given back end; sets
 # $WAYLAND_DISPLAY. A plain background and no panel make pictures simple.
 start_weston() {

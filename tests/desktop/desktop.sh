@@ -44,6 +44,8 @@ await() {
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/vorn-desktop.XXXXXX")
 bg_pids=()
+# A command the game is started through (another user, say); none by default.
+runner=()
 game_pid=
 # Ends the game, then the rest in the reverse order of their start, the X
 # server last, so that none of them dies of a lost display.
@@ -56,6 +58,9 @@ cleanup() {
     kill -KILL "$pid" 2>/dev/null || true
   done
   wait 2>/dev/null || true
+  # A small disk a check mounted under its folder.
+  awk -v under="$tmp/" 'index($2, under) == 1 { print $2 }' /proc/mounts 2>/dev/null |
+    while read -r at; do umount "$at" 2>/dev/null || true; done
   rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -109,7 +114,7 @@ start_desktop() {
 start_game() {
   local word scale=1
   for word in "$@"; do [[ $word != QT_SCALE_FACTOR=* ]] || scale=${word#*=}; done
-  env QT_QPA_PLATFORM=xcb "$@" "$game" >>"$tmp/game.log" 2>&1 &
+  "${runner[@]}" env QT_QPA_PLATFORM=xcb "$@" "$game" >>"$tmp/game.log" 2>&1 &
   game_pid=$!
   board=$(xd find vorn "$game_pid" 10000) || {
     kill -0 "$game_pid" 2>/dev/null || fail "the game exited at start: $(tail -5 "$tmp/game.log")"

@@ -14,6 +14,8 @@
  *   wmove WIN X Y                  ask the window manager to move the window
  *   at WIN X Y                     move the pointer to a point of the window
  *   click WIN X Y B HOLD_MS        press and release B at a point, pointer still
+ *   press WIN X Y B                press B at a point and keep it held
+ *   release B                      let go of B where the pointer is
  *   drag WIN X0 Y0 X1 Y1 STEPS MS  left drag in STEPS moves, MS apart
  *   key KEY...                     type keys: F2, Return, alt+F4, ...
  *   snap WIN FILE                  save the window's area of the screen (PPM)
@@ -470,6 +472,14 @@ int main(int argc, char** argv) {
     XSync(dpy, False);
     sleep_ms(atof(a[4]));
     button(atoi(a[3]), False);
+    rc = 0;
+  } else if (!strcmp(cmd, "press") && n == 4) {
+    pointer_to(parse_window(a[0]), atoi(a[1]), atoi(a[2]));
+    XSync(dpy, False);
+    button(atoi(a[3]), True);
+    rc = 0;
+  } else if (!strcmp(cmd, "release") && n == 1) {
+    button(atoi(a[0]), False);
     rc = 0;
   } else if (!strcmp(cmd, "drag") && n == 7) {
     Window w = parse_window(a[0]);
