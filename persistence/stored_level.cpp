@@ -19,12 +19,12 @@ std::int16_t ReadStoredLevel(Platform& platform) {
   return 0;
 }
 
-std::int16_t ReadStoredBoardSize(Platform& platform) {
+std::optional<std::int16_t> ReadStoredBoardSize(Platform& platform) {
   const auto stored = platform.GetSetting(platform.AppName(), kSection, kSizeKey);
   for (const std::int16_t size : kBoardSizes) {
     if (stored == std::to_string(size)) return size;
   }
-  return 100;
+  return std::nullopt;
 }
 
 FileError WriteStoredSettings(Platform& platform, std::int16_t gameLevel, std::int16_t percent) {

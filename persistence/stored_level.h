@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "board/form1.h"
 #include "platform/platform.h"
@@ -12,8 +13,9 @@ namespace vorn {
 std::int16_t ReadStoredLevel(Platform& platform);
 
 // The board size chosen in the last run, in percent, under Settings/BoardSize
-// beside the level. Anything but one of kBoardSizes, or nothing, is 100.
-std::int16_t ReadStoredBoardSize(Platform& platform);
+// beside the level; none when nothing, or anything but one of kBoardSizes,
+// is stored.
+std::optional<std::int16_t> ReadStoredBoardSize(Platform& platform);
 
 // Stores the level and the board size together; on failure neither is stored.
 FileError WriteStoredSettings(Platform& platform, std::int16_t gameLevel, std::int16_t percent);

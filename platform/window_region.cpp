@@ -57,7 +57,8 @@ bool DesktopComposites() {
 #endif
 }
 
-void CutToTriangle(QWidget* window, const QPolygon& triangle, bool smoothEdges) {
+void CutToTriangle(QWidget* window, const QPolygon& triangle, bool smoothEdges,
+                   const QRegion& more) {
   QPolygon outline = triangle;
   if (smoothEdges) {
     // Apex, bottom right, bottom left, each moved out by a pixel or two.
@@ -65,7 +66,7 @@ void CutToTriangle(QWidget* window, const QPolygon& triangle, bool smoothEdges) 
     outline[1] += QPoint(2, 1);
     outline[2] += QPoint(-2, 1);
   }
-  window->setMask(QRegion(outline, Qt::OddEvenFill));
+  window->setMask(QRegion(outline, Qt::OddEvenFill) | more);
 }
 
 bool StartSystemMove(QWidget* window) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPolygon>
+#include <QRegion>
 #include <QWidget>
 
 namespace vorn {
@@ -10,11 +11,13 @@ namespace vorn {
 bool DesktopComposites();
 
 // Cuts the window to the triangle given in its logical pixels (apex, bottom
-// right, bottom left); clicks outside it reach what lies behind.
+// right, bottom left), together with `more` (what is shown past it);
+// clicks outside reach what lies behind.
 // With smooth edges the window paints the triangle itself over a transparent
 // background, and the mask, a pixel wider so as not to cut the softened
 // edge, only decides where presses go; without, the mask is the outline.
-void CutToTriangle(QWidget* window, const QPolygon& triangle, bool smoothEdges);
+void CutToTriangle(QWidget* window, const QPolygon& triangle, bool smoothEdges,
+                   const QRegion& more = {});
 
 // Hands a press on the window's background to the window system, which then
 // moves the window with the mouse. False when the system cannot, and the

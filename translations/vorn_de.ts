@@ -192,10 +192,6 @@
         <translation>Siege</translation>
     </message>
     <message>
-        <source>%1 Rows</source>
-        <translation>%1 Reihen</translation>
-    </message>
-    <message>
         <source>&amp;Clear</source>
         <translation>&amp;Löschen</translation>
     </message>
@@ -214,6 +210,14 @@
     <message>
         <source>The best times could not be cleared: %1</source>
         <translation>Die Bestzeiten konnten nicht gelöscht werden: %1</translation>
+    </message>
+    <message>
+        <source>Level %1 (%2 rows)</source>
+        <translation>Stufe %1 (%2 Reihen)</translation>
+    </message>
+    <message>
+        <source>Highlighted: the best time of your last win.</source>
+        <translation>Hervorgehoben: die Bestzeit Ihres letzten Siegs.</translation>
     </message>
 </context>
 <context>

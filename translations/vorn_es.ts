@@ -192,10 +192,6 @@
         <translation>Victorias</translation>
     </message>
     <message>
-        <source>%1 Rows</source>
-        <translation>%1 filas</translation>
-    </message>
-    <message>
         <source>&amp;Clear</source>
         <translation>&amp;Borrar</translation>
     </message>
@@ -214,6 +210,14 @@
     <message>
         <source>The best times could not be cleared: %1</source>
         <translation>No se pudieron borrar los mejores tiempos: %1</translation>
+    </message>
+    <message>
+        <source>Level %1 (%2 rows)</source>
+        <translation>Nivel %1 (%2 filas)</translation>
+    </message>
+    <message>
+        <source>Highlighted: the best time of your last win.</source>
+        <translation>Resaltado: el mejor tiempo de su última victoria.</translation>
     </message>
 </context>
 <context>

@@ -192,10 +192,6 @@
         <translation>Victoires</translation>
     </message>
     <message>
-        <source>%1 Rows</source>
-        <translation>%1 rangées</translation>
-    </message>
-    <message>
         <source>&amp;Clear</source>
         <translation>&amp;Effacer</translation>
     </message>
@@ -214,6 +210,14 @@
     <message>
         <source>The best times could not be cleared: %1</source>
         <translation>Les meilleurs temps n&apos;ont pas pu être effacés : %1</translation>
+    </message>
+    <message>
+        <source>Level %1 (%2 rows)</source>
+        <translation>Niveau %1 (%2 rangées)</translation>
+    </message>
+    <message>
+        <source>Highlighted: the best time of your last win.</source>
+        <translation>En surbrillance : le meilleur temps de votre dernière victoire.</translation>
     </message>
 </context>
 <context>

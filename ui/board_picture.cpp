@@ -51,9 +51,11 @@ const QPixmap& BoardPicture::Background() {
     return background_;
   }
   backgroundSmooth_ = smooth_;
+  // Past the board's picture, where the window's cut may still show a
+  // pixel, the colour of its border line.
   QPixmap wood(size() * scale);
   wood.setDevicePixelRatio(scale);
-  wood.fill(Qt::white);
+  wood.fill(palette().color(QPalette::WindowText));
   QPainter painter(&wood);
   painter.drawPixmap(0, 0,
                      SvgPicture(":/assets/board.svg",

@@ -50,6 +50,7 @@ void Form1Window::HintAnswered(const Solver::Answer& answer) {
     hintFrom_->ShowAround(answer.hint->from, image2_[answer.hint->from]->geometry(),
                           scale_.Factor());
     hintTo_->ShowAround(answer.hint->to, image2_[answer.hint->to]->geometry(), scale_.Factor());
+    ShapeWindow();
     return;
   }
   platform_.MsgBox(NoWinningLineText(f_), MsgButtons::OK, MsgIcon::Information, "VORN");
@@ -65,6 +66,7 @@ void Form1Window::StopHintSearch() {
 void Form1Window::ClearHintMarks() {
   hintFrom_->Clear();
   hintTo_->Clear();
+  ShapeWindow();
 }
 
 }  // namespace vorn

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -121,7 +122,7 @@ Form1Window::~Form1Window() {
 
 void Form1Window::Form_Load() {
   f_.GameLevel = ReadStoredLevel(platform_);
-  SetBoardSize(ReadStoredBoardSize(platform_));
+  SetBoardSize(StartingBoardSize());
   ShapeToTriangle();
   SetBalls(f_);
   f_.NewGame = true;
@@ -138,16 +139,54 @@ void Form1Window::Form_Load() {
 
 void Form1Window::ShapeToTriangle() {
   const bool smooth = DesktopComposites();
-  CutToTriangle(this, scale_.Triangle(), smooth);
+  shapedPast_ = PastTheTriangle();
+  CutToTriangle(this, scale_.Triangle(), smooth, shapedPast_);
   picture1_->SetSmoothEdges(smooth);
+  // The holes belong to the wood, cut with it; balls are shown whole.
   QPainterPath outline;
   if (smooth) {
     outline.addPolygon(QPolygonF(scale_.Triangle()));
     outline.closeSubpath();
   }
-  for (ImageElement* element : image1_) element->SetWindowOutline(outline);
   for (ImageElement* element : image2_) element->SetWindowOutline(outline);
-  for (HoleMark* mark : {hintFrom_, hintTo_, focusRing_}) mark->SetBounds(scale_.Triangle());
+}
+
+QRegion Form1Window::PastTheTriangle() const {
+  const QPolygon triangle = scale_.Triangle();
+  // A disc reaches past the triangle when its centre lies nearer to a side
+  // than its radius.
+  const auto reachesPast = [&triangle](const QRect& disc) {
+    const QPointF centre = QRectF(disc).center();
+    for (int i = 0; i < 3; ++i) {
+      const QLineF side(triangle[i], triangle[(i + 1) % 3]);
+      const QPointF along = side.p2() - side.p1();
+      const qreal inside =
+          (along.x() * (centre.y() - side.p1().y()) - along.y() * (centre.x() - side.p1().x())) /
+          side.length();
+      if (inside < disc.width() / 2.0) return true;
+    }
+    return false;
+  };
+  QRegion past;
+  const auto carried = CarriedBall(f_);
+  for (int i = 0; i < kElementCount; ++i) {
+    const QRect disc = image1_[i]->geometry();
+    if (image1_[i]->isHidden() || carried == i || !reachesPast(disc)) continue;
+    past += QRegion(disc.translated(picture1_->pos()), QRegion::Ellipse);
+  }
+  for (const HoleMark* mark : {hintFrom_, hintTo_, focusRing_}) {
+    if (!mark->isHidden() && reachesPast(mark->geometry())) {
+      past += mark->Band().translated(picture1_->pos());
+    }
+  }
+  return past;
+}
+
+void Form1Window::ShapeWindow() {
+  const QRegion past = PastTheTriangle();
+  if (past == shapedPast_) return;
+  shapedPast_ = past;
+  CutToTriangle(this, scale_.Triangle(), picture1_->SmoothEdges(), shapedPast_);
 }
 
 void Form1Window::SetBoardSize(std::int16_t percent) {
@@ -175,22 +214,77 @@ void Form1Window::SetBoardSize(std::int16_t percent) {
     }
   }
   if (!isVisible()) return;
-  QPoint place = (centre - QPointF(width(), height()) / 2).toPoint();
-  if (const QScreen* shown = screen()) {
-    // Kept on the screen; a board larger than the screen shows its top left.
-    const QRect room = shown->availableGeometry();
-    place.setX(std::max(room.left(), std::min(place.x(), room.right() + 1 - width())));
-    place.setY(std::max(room.top(), std::min(place.y(), room.bottom() + 1 - height())));
-  }
-  move(place);
+  move((centre - QPointF(width(), height()) / 2).toPoint());
   placedCentre_ = centre;
+  KeepOnScreen();
+}
+
+void Form1Window::KeepOnScreen() {
+  const QScreen* shown = screen();
+  if (!shown) return;
+  // A board larger than the screen (100 % on a tiny one) shows its top left.
+  const QRect room = shown->availableGeometry();
+  QPoint place = pos();
+  place.setX(std::max(room.left(), std::min(place.x(), room.right() + 1 - width())));
+  place.setY(std::max(room.top(), std::min(place.y(), room.bottom() + 1 - height())));
+  if (place != pos()) move(place);
+}
+
+bool Form1Window::SizeFits(std::int16_t percent) const {
+  const QScreen* shown = screen();
+  if (percent <= 100 || !shown) return true;
+  const QSize size = BoardScale(percent / 100.0).ClientSize();
+  const QSize room = shown->availableGeometry().size();
+  return size.width() <= room.width() && size.height() <= room.height();
+}
+
+std::int16_t Form1Window::LargestFitting(std::int16_t percent) const {
+  std::int16_t largest = kBoardSizes.front();
+  for (const std::int16_t size : kBoardSizes) {
+    if (size <= percent && SizeFits(size)) largest = size;
+  }
+  return largest;
+}
+
+std::int16_t Form1Window::StartingBoardSize() {
+  if (const auto stored = ReadStoredBoardSize(platform_)) return LargestFitting(*stored);
+  const QScreen* shown = screen();
+  std::int16_t chosen = kBoardSizes.front();
+  for (const std::int16_t size : kBoardSizes) {
+    const int height = BoardScale(size / 100.0).ClientSize().height();
+    if (shown && height <= shown->availableGeometry().height() * 45 / 100 && SizeFits(size)) {
+      chosen = size;
+    }
+  }
+  return chosen;
 }
 
 void Form1Window::StepBoardSize(int step) {
   const auto at = std::find(kBoardSizes.begin(), kBoardSizes.end(), f_.BoardSize);
-  const auto index =
-      std::clamp<std::ptrdiff_t>((at - kBoardSizes.begin()) + step, 0, std::ssize(kBoardSizes) - 1);
-  SetBoardSize(kBoardSizes[static_cast<std::size_t>(index)]);
+  for (auto index = (at - kBoardSizes.begin()) + step;
+       index >= 0 && index < std::ssize(kBoardSizes); index += step) {
+    const std::int16_t size = kBoardSizes[static_cast<std::size_t>(index)];
+    if (SizeFits(size)) {
+      SetBoardSize(size);
+      return;
+    }
+  }
+}
+
+void Form1Window::FitToScreen() {
+  const std::int16_t fitting = LargestFitting(f_.BoardSize);
+  if (fitting != f_.BoardSize) SetBoardSize(fitting);
+  KeepOnScreen();
+  SyncView();
+}
+
+void Form1Window::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Moved to another screen, by the player or the window system.
+  if (QWindow* window = windowHandle(); window && !screenWatched_) {
+    screenWatched_ = true;
+    connect(window, &QWindow::screenChanged, this, [this] { FitToScreen(); });
+  }
 }
 
 void Form1Window::RecordCountedWin() {
@@ -250,7 +344,11 @@ void Form1Window::SyncView() {
     focusRing_->Clear();
   }
   if (BoardOf(f_) != shownBoard_) BoardChanged();
+  for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
+    f_.Menu.mnuSizes[i].Enabled = SizeFits(kBoardSizes[i]);
+  }
   MirrorMenu(f_.Menu, menu_);
+  ShapeWindow();
   announcer_.Announce(f_, picture1_);
 }
 

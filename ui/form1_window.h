@@ -51,6 +51,9 @@ class Form1Window : public QWidget {
   const BoardScale& Scale() const { return scale_; }
   // Shows the board at one of kBoardSizes, its centre where it was, on the screen.
   void SetBoardSize(std::int16_t percent);
+  // Whether the board at a size fits the available area of its screen;
+  // 100 % always does, as the designed size.
+  bool SizeFits(std::int16_t percent) const;
   // The rings of the last hint: the ball to move, then its landing hole.
   HoleMark* HintFrom() const { return hintFrom_; }
   HoleMark* HintTo() const { return hintTo_; }
@@ -71,6 +74,7 @@ class Form1Window : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -78,6 +82,11 @@ class Form1Window : public QWidget {
   void Form_Load();
   // Cuts the window to its triangle, with smooth edges where the desktop composites.
   void ShapeToTriangle();
+  // The balls and marks shown that reach past the triangle, whole: the
+  // window's shape takes them in. A carried ball is left out, as it moves.
+  QRegion PastTheTriangle() const;
+  // Gives the window the triangle and PastTheTriangle, when that changed.
+  void ShapeWindow();
   void Form_QueryUnload(bool& cancel, UnloadMode mode);
   // Stores the level and the board size; a failure is told to the player
   // when mayAsk, else on standard error.
@@ -89,8 +98,19 @@ class Form1Window : public QWidget {
   void ReportNotStored(NotStored what, const std::string& error, bool mayAsk);
   void Picture1_MouseDown(Qt::MouseButton button, QPointF at, QPointF globalPos);
   void Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers);
-  // Next (+1) or previous (-1) board size.
+  // Next (+1) or previous (-1) board size that fits the screen.
   void StepBoardSize(int step);
+  // The size the board opens at: the stored one, else the largest whose
+  // window takes at most 45 % of the screen's available height; either way
+  // no larger than fits.
+  std::int16_t StartingBoardSize();
+  // The largest size no larger than `percent` that fits the screen.
+  std::int16_t LargestFitting(std::int16_t percent) const;
+  // Moves the whole board into the available area of its screen, its
+  // centre kept where it can be.
+  void KeepOnScreen();
+  // On another screen: a size that fits there, and the board inside it.
+  void FitToScreen();
   // Takes a counted win into the best times.
   void RecordCountedWin();
   void BallMouseEvent(int index, ImageElement::MouseEvent kind, int button, QPointF pos);
@@ -147,6 +167,9 @@ class Form1Window : public QWidget {
   BoardScale scale_;
   // The centre the board was last placed around by a change of size.
   std::optional<QPointF> placedCentre_;
+  bool screenWatched_ = false;
+  // What of the balls and marks the window's shape last took in.
+  QRegion shapedPast_;
   // The level whose best time the last counted win made, if it did.
   std::optional<int> newRecordLevel_;
   bool unloaded_ = false;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -30,9 +31,13 @@ FrmBestTimes::FrmBestTimes(QWidget* parent, Platform& platform, std::optional<in
   table_->setHorizontalHeaderLabels({QCoreApplication::translate("frmBestTimes", "Best Time"),
                                      QCoreApplication::translate("frmBestTimes", "Date"),
                                      QCoreApplication::translate("frmBestTimes", "Wins")});
+  // Named as the Game Level menu names them, with their rows.
   QStringList rows;
-  for (int rowCount : kRowsOfLevel)
-    rows << QCoreApplication::translate("frmBestTimes", "%1 Rows").arg(rowCount);
+  for (int level = 0; level < kLevelCount; ++level) {
+    rows << QCoreApplication::translate("frmBestTimes", "Level %1 (%2 rows)")
+                .arg(level + 1)
+                .arg(kRowsOfLevel[level]);
+  }
   table_->setVerticalHeaderLabels(rows);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -55,8 +60,14 @@ FrmBestTimes::FrmBestTimes(QWidget* parent, Platform& platform, std::optional<in
   buttons->addWidget(clearButton_);
   buttons->addStretch();
   buttons->addWidget(okButton_);
+  legend_ = new QLabel(
+      QCoreApplication::translate("frmBestTimes", "Highlighted: the best time of your last win."),
+      this);
+  legend_->setObjectName("lblLegend");
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(table_);
+  layout->addWidget(legend_);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   ShowRecords();
@@ -69,7 +80,8 @@ void FrmBestTimes::ShowRecords() {
     const QString texts[] = {
         best.seconds ? QCoreApplication::translate("frmBestTimes", "%1 Seconds").arg(*best.seconds)
                      : QString("-"),
-        best.seconds ? QString::fromStdString(best.date) : QString(), QString::number(best.wins)};
+        best.seconds ? QString::fromStdString(best.date) : QString("-"),
+        QString::number(best.wins)};
     for (int column = 0; column < 3; ++column) {
       auto* item = new QTableWidgetItem(texts[column]);
       item->setTextAlignment(column == 1 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
@@ -83,6 +95,7 @@ void FrmBestTimes::ShowRecords() {
       table_->setItem(level, column, item);
     }
   }
+  legend_->setVisible(markedLevel_ && records[*markedLevel_].seconds);
   table_->resizeColumnsToContents();
   table_->setFixedSize(table_->verticalHeader()->sizeHint().width() +
                            table_->horizontalHeader()->length() + 2 * table_->frameWidth(),

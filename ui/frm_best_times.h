@@ -6,13 +6,15 @@
 
 #include "platform/platform.h"
 
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
 namespace vorn {
 
 // frmBestTimes: the best time, its date and the counted wins of each level,
-// the record just made marked, and a button that clears them all.
+// the record just made highlighted with a legend, and a button that clears
+// them all.
 class FrmBestTimes : public QDialog {
  public:
   // markedLevel: the level whose best time was just made, if any.
@@ -34,6 +36,7 @@ class FrmBestTimes : public QDialog {
   Platform& platform_;
   std::optional<int> markedLevel_;
   QTableWidget* table_;
+  QLabel* legend_;  // says what the highlight means, shown with it
   QPushButton* clearButton_;
   QPushButton* okButton_;
 };

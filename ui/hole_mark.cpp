@@ -1,6 +1,7 @@
 #include "ui/hole_mark.h"
 
 #include <cmath>
+#include <utility>
 
 #include <QPainter>
 #include <QPainterPath>
@@ -15,23 +16,8 @@ constexpr int kHintMargin = 6;
 constexpr int kFocusMargin = 9;
 
 const QColor kEdge(10, 10, 10);
-
-// The triangle moved inwards by `inset` on every side: scaled about its
-// incentre, whose distance to each side is the inradius.
-QPolygonF Inset(const QPolygonF& triangle, qreal inset) {
-  if (triangle.size() != 3) return triangle;
-  const QPointF a = triangle[0], b = triangle[1], c = triangle[2];
-  const qreal la = QLineF(b, c).length(), lb = QLineF(c, a).length(), lc = QLineF(a, b).length();
-  const qreal perimeter = la + lb + lc;
-  const qreal area =
-      std::abs((b.x() - a.x()) * (c.y() - a.y()) - (c.x() - a.x()) * (b.y() - a.y())) / 2;
-  if (perimeter <= 0 || area <= 0) return triangle;
-  const QPointF centre = (a * la + b * lb + c * lc) / perimeter;
-  const qreal factor = std::max<qreal>(0, 1 - inset / (2 * area / perimeter));
-  QPolygonF inner;
-  for (const QPointF& corner : triangle) inner << centre + (corner - centre) * factor;
-  return inner;
-}
+// The pen widths of the dark edge and the light core, in designed pixels.
+constexpr qreal kEdgeWidth = 7.0, kCoreWidth = 3.0;
 
 }  // namespace
 
@@ -51,41 +37,39 @@ void HoleMark::ShowAround(int hole, QRect place, qreal boardScale) {
   raise();
 }
 
-void HoleMark::SetBounds(const QPolygonF& outline) {
-  bounds_ = outline;
-  update();
-}
-
 void HoleMark::Clear() {
   hide();
 }
 
-void HoleMark::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
+QPainterPath HoleMark::Outline() const {
   const qreal inset = 2.5 * scale_;
   const QRectF ring = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-  // The dark edge stands out on light wood, the light core on dark balls.
-  const QColor core = look_ == Look::HintFrom ? QColor(255, 225, 60)
-                      : look_ == Look::HintTo ? QColor(140, 240, 255)
-                                              : QColor(Qt::white);
-  const qreal edgeWidth = 7.0, coreWidth = 3.0;
   QPainterPath path;
   if (look_ == Look::Focus) {
     path.addRoundedRect(ring, 30, 30, Qt::RelativeSize);
   } else {
     path.addEllipse(ring);
   }
-  if (!bounds_.isEmpty()) {
-    // Kept inside the board's dark border, which is 3 pixels wide.
-    const QPolygonF inside = Inset(bounds_, (edgeWidth / 2 + 3) * scale_)
-                                 .translated(-QPointF(mapTo(window(), QPoint(0, 0))));
-    QPainterPath bounds;
-    bounds.addPolygon(inside);
-    bounds.closeSubpath();
-    path = path.intersected(bounds);
-  }
-  for (const auto& [colour, width] : {std::pair(kEdge, edgeWidth), std::pair(core, coreWidth)}) {
+  return path;
+}
+
+QRegion HoleMark::Band() const {
+  if (isHidden()) return {};
+  QPainterPathStroker stroker;
+  stroker.setWidth(kEdgeWidth * scale_ + 2);
+  const QPolygon band = stroker.createStroke(Outline()).toFillPolygon().toPolygon();
+  return QRegion(band, Qt::WindingFill).translated(pos());
+}
+
+void HoleMark::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // The dark edge stands out on light wood, the light core on dark balls.
+  const QColor core = look_ == Look::HintFrom ? QColor(255, 225, 60)
+                      : look_ == Look::HintTo ? QColor(140, 240, 255)
+                                              : QColor(Qt::white);
+  const QPainterPath path = Outline();
+  for (const auto& [colour, width] : {std::pair(kEdge, kEdgeWidth), std::pair(core, kCoreWidth)}) {
     painter.setPen(QPen(colour, width * scale_));
     painter.drawPath(path);
   }

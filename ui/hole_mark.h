@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPolygonF>
+#include <QPainterPath>
+#include <QRegion>
 #include <QWidget>
 
 namespace vorn {
@@ -19,17 +20,19 @@ class HoleMark : public QWidget {
   void ShowAround(int hole, QRect place, qreal boardScale = 1);
   void Clear();
   int Hole() const { return hole_; }
-  // The window's outline, in the window's coordinates: a mark near its edge
-  // follows the edge inside it rather than being cut off.
-  void SetBounds(const QPolygonF& outline);
+  // What the mark covers while shown, in its parent's coordinates: the
+  // window's shape takes it in where it reaches past the board's outline.
+  QRegion Band() const;
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
   Look look_;
+  // The mark's line, in its own coordinates.
+  QPainterPath Outline() const;
+
   int hole_ = -1;
-  QPolygonF bounds_;
   qreal scale_ = 1;
 };
 

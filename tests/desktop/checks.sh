@@ -321,7 +321,7 @@ check_accessibility() {
 # A FIFO where the settings file belongs must not hold the game up.
 check_settings_fifo() {
   start_desktop
-  mkdir -p "$XDG_CONFIG_HOME/vorn"
+  rm -f "$XDG_CONFIG_HOME/vorn/vorn.conf"
   mkfifo "$XDG_CONFIG_HOME/vorn/vorn.conf"
   env QT_QPA_PLATFORM=xcb "$game" >>"$tmp/game.log" 2>&1 &
   game_pid=$!
@@ -525,7 +525,8 @@ check_records_not_stored() {
   start_desktop
   local conf=$XDG_CONFIG_HOME/vorn/vorn.conf way
   mkdir -p "$XDG_CONFIG_HOME/vorn"
-  printf '[BestTimes]\nLevel1Date=2026-01-02\nLevel1Seconds=100\nLevel1Wins=4\n' >"$conf"
+  printf '[BestTimes]\nLevel1Date=2026-01-02\nLevel1Seconds=100\nLevel1Wins=4\n\n' >"$conf"
+  printf '[Settings]\nBoardSize=100\n' >>"$conf"
   cp "$conf" "$tmp/kept.conf"
   for way in unwritable full; do
     runner=()
@@ -639,6 +640,7 @@ check_wayland_triangle() {
   command -v weston-screenshooter >/dev/null || skip "weston is missing"
   export XDG_CONFIG_HOME=$tmp/config HOME=$tmp/home
   mkdir -p "$XDG_CONFIG_HOME" "$HOME" "$tmp/runtime"
+  store_designed_size
   chmod 700 "$tmp/runtime"
   start_weston --backend=headless-backend.so --debug
   await_weston_desktop weston_shot

@@ -89,6 +89,7 @@ start_desktop() {
   export XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime HOME=$tmp/home
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR" "$HOME"
   chmod 700 "$XDG_RUNTIME_DIR"
+  store_designed_size
   unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER QT_SCALE_FACTOR
   # Openbox runs its startup command once it is running; a window mapped
   # before that is not given the focus.
@@ -105,6 +106,13 @@ start_desktop() {
     tint2 >"$tmp/tint2.log" 2>&1 &
     bg_pids+=($!)
   fi
+}
+
+# The checks play on the board at its designed size (hole_xy); the size a
+# first start chooses for the screen has checks of its own.
+store_designed_size() {
+  mkdir -p "$XDG_CONFIG_HOME/vorn"
+  printf '[Settings]\nBoardSize=100\n' >"$XDG_CONFIG_HOME/vorn/vorn.conf"
 }
 
 # Starts the game (extra VAR=VALUE words go to its environment) and waits for

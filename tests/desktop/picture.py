@@ -6,7 +6,7 @@ Usage:
       the same screen, ignoring the rows above TOP (a panel with a clock).
   picture.py triangle PICTURE X Y W H SCALE BACKGROUND [smooth]
       Checks the window's rectangle (X, Y, W, H) of PICTURE: every pixel
-      clearly outside the board's triangle shows the picture BACKGROUND
+      clearly outside the board's triangle and its balls shows the picture BACKGROUND
       (the same screen without the game); with `smooth`, the triangle's
       slanted edges are softened (pixels between the wood and the desktop).
   picture.py changed-outside AFTER BEFORE X Y W H
@@ -103,6 +103,18 @@ def board(after_path, before_path, top):
     print(min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1)
 
 
+# The holes of the 5-row board (left, top, in designed pixels): the balls in
+# them are shown whole, and some reach a little past the triangle.
+HOLES = [(130, 14), (153, 56), (101, 56), (177, 98), (130, 98), (73, 98), (201, 140),
+         (101, 140), (153, 140), (45, 140), (225, 182), (130, 182), (73, 182), (177, 182),
+         (17, 182)]
+
+
+def on_a_ball(x, y, scale):
+    return any((x - (left + 14.5) * scale) ** 2 + (y - (top + 14.5) * scale) ** 2
+               <= (15 * scale) ** 2 for left, top in HOLES)
+
+
 def triangle(path, x0, y0, w, h, scale, background_path, smooth=None):
     shot, background = read_picture(path), read_picture(background_path)
     x0, y0, w, h, scale = int(x0), int(y0), int(w), int(h), float(scale)
@@ -114,7 +126,7 @@ def triangle(path, x0, y0, w, h, scale, background_path, smooth=None):
         for x in range(w):
             here = pixel(shot, x0 + x, y0 + y)
             depth = inside_by(x + 0.5, y + 0.5, corners)
-            if depth < -2 * scale:
+            if depth < -2 * scale and not on_a_ball(x + 0.5, y + 0.5, scale):
                 stray += differs(here, pixel(background, x0 + x, y0 + y))
             elif depth > 2 * scale:
                 wood += 1
