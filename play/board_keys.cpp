@@ -90,6 +90,8 @@ void BoardKeyDown(Form1& f, Platform& platform, BoardKey key) {
       ChooseStartingHole(f, platform, *f.Image2[ring].Tag, ring);
       break;
     case BoardKey::PutBack:
+      // The ring goes back with the ball, to where the player took it from.
+      if (f.Lifted) f.RingHole = f.PickLabel;
       PutLiftedBallBack(f);
       break;
   }

@@ -40,7 +40,7 @@ constexpr int kBallDesign[kElementCount] = {1, 5, 2, 1, 3, 4, 6, 7, 8, 1, 9, 5, 
 constexpr int kCompositingCheckMs = 1500;
 
 // How far a lifted ball stands above its hole, in designed pixels.
-constexpr int kLiftPixels = 3;
+constexpr int kLiftPixels = 5;
 
 }  // namespace
 
@@ -93,6 +93,7 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
   hintFrom_->setObjectName("hintFrom");
   hintTo_->setObjectName("hintTo");
   focusRing_->setObjectName("focusRing");
+  for (HoleMark*& mark : landingMarks_) mark = new HoleMark(picture1_, HoleMark::Look::Landing);
   InstallBoardAccessibility();
   busyTimer_.setSingleShot(true);
   connect(&busyTimer_, &QTimer::timeout, this, [this] {
@@ -203,6 +204,7 @@ void Form1Window::SetBoardSize(std::int16_t percent) {
   QPointF centre = QRectF(geometry()).center();
   if (placedCentre_ && (*placedCentre_ - centre).manhattanLength() <= 1) centre = *placedCentre_;
   scale_ = scale;
+  landingFor_ = -2;  // the landing dots are placed anew
   setFixedSize(scale_.ClientSize());
   picture1_->SetScale(scale_);
   ShapeToTriangle();
@@ -338,6 +340,21 @@ void Form1Window::SyncView() {
     element->SetHandCursor(ball.MouseIcon && ball.MousePointer == PointerKind::Custom,
                            scale_.Factor());
   }
+  // The landing holes of a lifted or carried ball: dots under the ball.
+  const int landingFor = raised ? f_.PickLabel : -1;
+  if (landingFor != landingFor_) {
+    landingFor_ = landingFor;
+    for (std::size_t i = 0; i < landingMarks_.size(); ++i) {
+      const int hole = landingFor >= 0 && static_cast<int>(i) < f_.DropCount ? f_.DropList[i] : -1;
+      if (hole >= 0 && hole < f_.LabelCount) {
+        landingMarks_[i]->ShowAround(hole, image2_[hole]->geometry(), scale_.Factor());
+      } else {
+        landingMarks_[i]->Clear();
+      }
+    }
+    if (raised) image1_[*raised]->raise();
+    for (HoleMark* mark : {hintFrom_, hintTo_, focusRing_}) mark->raise();
+  }
   if (f_.RingShown && f_.RingHole >= 0 && f_.RingHole < f_.LabelCount) {
     focusRing_->ShowAround(f_.RingHole, image2_[f_.RingHole]->geometry(), scale_.Factor());
   } else {
@@ -350,6 +367,14 @@ void Form1Window::SyncView() {
   MirrorMenu(f_.Menu, menu_);
   ShapeWindow();
   announcer_.Announce(f_, picture1_);
+}
+
+std::vector<int> Form1Window::LandingMarks() const {
+  std::vector<int> holes;
+  for (const HoleMark* mark : landingMarks_) {
+    if (!mark->isHidden()) holes.push_back(mark->Hole());
+  }
+  return holes;
 }
 
 Form1Window::ShownBoard Form1Window::BoardOf(const Form1& f) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QPointer>
 #include <QTimer>
@@ -59,6 +60,8 @@ class Form1Window : public QWidget {
   HoleMark* HintTo() const { return hintTo_; }
   // The ring on the hole the board's keys act on.
   HoleMark* FocusRing() const { return focusRing_; }
+  // The holes marked as where the lifted or carried ball may land.
+  std::vector<int> LandingMarks() const;
   bool HintSearching() const { return hintSearch_.Running(); }
 
   // Closes the window for a reason other than the player's own request.
@@ -181,6 +184,11 @@ class Form1Window : public QWidget {
   HoleMark* hintFrom_ = nullptr;
   HoleMark* hintTo_ = nullptr;
   HoleMark* focusRing_ = nullptr;
+  // The dots on the holes where a lifted or carried ball may land; a ball
+  // has at most six directions to jump in.
+  std::array<HoleMark*, 6> landingMarks_{};
+  // The hole whose ball the dots are shown for; -1 while none are.
+  int landingFor_ = -1;
   BoardAnnouncer announcer_;
 
   // A press that picked a ball up: where it was, how far the pointer has

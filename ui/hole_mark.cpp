@@ -18,6 +18,9 @@ constexpr int kFocusMargin = 9;
 const QColor kEdge(10, 10, 10);
 // The pen widths of the dark edge and the light core, in designed pixels.
 constexpr qreal kEdgeWidth = 7.0, kCoreWidth = 3.0;
+// A landing hole's dot.
+constexpr qreal kLandingRadius = 6.0;
+const QColor kLandingCore(0, 100, 35);
 
 }  // namespace
 
@@ -30,7 +33,9 @@ HoleMark::HoleMark(QWidget* board, Look look) : QWidget(board), look_(look) {
 void HoleMark::ShowAround(int hole, QRect place, qreal boardScale) {
   hole_ = hole;
   scale_ = boardScale;
-  const int designed = look_ == Look::Focus ? kFocusMargin : kHintMargin;
+  const int designed = look_ == Look::Focus     ? kFocusMargin
+                       : look_ == Look::Landing ? 0
+                                                : kHintMargin;
   const int margin = static_cast<int>(std::lround(designed * boardScale));
   setGeometry(place.adjusted(-margin, -margin, margin, margin));
   show();
@@ -42,6 +47,12 @@ void HoleMark::Clear() {
 }
 
 QPainterPath HoleMark::Outline() const {
+  if (look_ == Look::Landing) {
+    // A dot in the middle of the hole, where the ball would stand.
+    QPainterPath dot;
+    dot.addEllipse(QRectF(rect()).center(), kLandingRadius * scale_, kLandingRadius * scale_);
+    return dot;
+  }
   const qreal inset = 2.5 * scale_;
   const QRectF ring = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
   QPainterPath path;
@@ -69,6 +80,13 @@ void HoleMark::paintEvent(QPaintEvent*) {
                       : look_ == Look::HintTo ? QColor(140, 240, 255)
                                               : QColor(Qt::white);
   const QPainterPath path = Outline();
+  if (look_ == Look::Landing) {
+    // Dark green on the light wood (over 4:1), ringed in white on the dark hole.
+    painter.setPen(QPen(Qt::white, 2 * scale_));
+    painter.setBrush(kLandingCore);
+    painter.drawPath(path);
+    return;
+  }
   for (const auto& [colour, width] : {std::pair(kEdge, kEdgeWidth), std::pair(core, kCoreWidth)}) {
     painter.setPen(QPen(colour, width * scale_));
     painter.drawPath(path);

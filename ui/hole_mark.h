@@ -6,12 +6,14 @@
 
 namespace vorn {
 
-// A mark around a hole: the two rings of a hint, and the focus ring that
-// shows where the board's keys act. Each has a dark edge and a light core,
-// so that it stands out on the wood, on an empty hole and on every ball.
+// A mark around a hole: the two rings of a hint, the focus ring that shows
+// where the board's keys act, and the dot in each hole where a lifted or
+// carried ball may land. Each has a dark edge and a light core (the dot a
+// light edge and a dark core), so that it stands out on the wood, on an
+// empty hole and on every ball.
 class HoleMark : public QWidget {
  public:
-  enum class Look { HintFrom, HintTo, Focus };
+  enum class Look { HintFrom, HintTo, Focus, Landing };
 
   HoleMark(QWidget* board, Look look);
 

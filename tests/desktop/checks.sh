@@ -43,12 +43,11 @@ centred_on_board() {
 }
 
 # Tests of a picture of the board (the file comes last) against the fresh
-# one, $tmp/fresh.ppm. The ball in hole $1 is lifted: drawn 3 pixels higher
-# (and cut where it meets the board's edge).
+# one, $tmp/fresh.ppm. The ball in hole $1 is lifted: drawn 5 pixels higher.
 lifted() {
   local xy
   read -ra xy <<<"$(hole_xy "$1")"
-  xd same-disc "$2" "${xy[0]}" $((xy[1] - 3)) "$tmp/fresh.ppm" "${xy[@]}" 9 >/dev/null
+  xd same-disc "$2" "${xy[0]}" $((xy[1] - 5)) "$tmp/fresh.ppm" "${xy[@]}" 9 >/dev/null
 }
 # Holes $1... look as they did at the start.
 as_fresh() {

@@ -109,7 +109,7 @@ class WindowTest : public ::testing::Test {
     }
     return -1;
   }
-  int Lifted() { return BallInHole(-1, 3); }
+  int Lifted() { return BallInHole(-1, 5); }
   int Ring() { return HoleUnder(w().FocusRing()); }
   // The hint's ball's hole and its landing hole: "3>0".
   std::string Marks() {
@@ -460,6 +460,29 @@ TEST_F(WindowTest, AWinFromAFreshBoardIsRecordedAndTheBestTimesShowItTillCleared
   w().BestTimes()->close();
 }
 
+// While a ball is lifted or carried, each hole it may land in is marked.
+TEST_F(WindowTest, TheLandingHolesOfALiftedOrCarriedBallAreMarked) {
+  SetBoard({1, 2, 4, 5, 6, 7, 8, 9, 11, 12, 13}, true);  // 5 may land in 0 or 3 or 14
+  const auto marks = [&] {
+    std::vector<int> holes = w().LandingMarks();
+    std::sort(holes.begin(), holes.end());
+    std::string shown;
+    for (int hole : holes) shown += std::to_string(hole) + " ";
+    return shown + "|";
+  };
+  std::string seen = marks();
+  Mouse(5, kPress, Centre(5));  // carried
+  Mouse(5, kMove, Centre(4));
+  seen += marks();
+  Mouse(5, kRelease, Centre(5));
+  seen += marks();
+  Mouse(5, kPress, Centre(5));  // lifted by a click
+  Mouse(5, kRelease, Centre(5));
+  seen += marks();
+  Keys("e");
+  EXPECT_EQ(seen + marks(), "|0 3 14 ||0 3 14 ||");
+}
+
 // A key opens the menu during a carry: the ball goes home, and the carry's
 // release, over an item, chooses nothing; a new click does.
 TEST_F(WindowTest, TheReleaseOfAPressOnTheBoardNeverChoosesAMenuItem) {
@@ -522,7 +545,8 @@ TEST_F(WindowTest, ArrowsMoveTheRingAlongTheRowsTabToBallsThatCanJumpSpaceOrEnte
   // the first key shows it and acts from there. Rows from their left ends on screen:
   // 0 / 2 1 / 5 4 3 / 9 7 8 6 / 14 12 11 13 10. Tab and Shift+Tab go round the balls that can
   // jump by hole number, or a lifted ball's landing holes. Space on a ball that cannot jump
-  // does nothing; Escape, or Space off a landing hole, puts a lifted ball back.
+  // does nothing; Escape puts a lifted ball back and the ring with it, Space off a landing
+  // hole puts the ball back.
   EXPECT_EQ(Ring(), -1);
   const auto ring = [&] {
     const int lifted = Lifted();
@@ -530,7 +554,7 @@ TEST_F(WindowTest, ArrowsMoveTheRingAlongTheRowsTabToBallsThatCanJumpSpaceOrEnte
            (lifted >= 0 ? std::to_string(lifted) : "");
   };
   EXPECT_EQ(Keys("DDRRRDLUUUUTTT!TRsTs!TeTs!TDsUTrT#E", ring),
-            "2 5 4 3 3 8 7 4 1 0 0 3 5 3 5 4 4 5 5^5 0^5 0 3 3^3 0^3 2^3 2 0 3 3^3 0^3 0 ");
+            "2 5 4 3 3 8 7 4 1 0 0 3 5 3 5 4 4 5 5^5 0^5 5 3 3^3 0^3 2^3 2 0 3 3^3 0^3 0 ");
   EXPECT_EQ(BoardView(w()),
             "15: 2@2 3@0 4@4 5@5* 6@6 7@7* 8@8 9@9 10@10* 11@11* 12@12 13@13 14@14");
   // A press hides the ring where it stands; a reset puts it, hidden, on the apex.
