@@ -65,6 +65,18 @@ if(CMAKE_OBJCOPY AND NOT WIN32)
 endif()
 install(FILES ${VORN_PACKAGING_DIR}/${VORN_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# Desktops start the game, or bring the running one to the front, through
+# the session bus (DBusActivatable): the service names the executable under
+# the prefix it is installed to, which is known only then.
+install(CODE "
+  set(service \"${generated}/${VORN_APP_ID}.service\")
+  set(game \"\${CMAKE_INSTALL_PREFIX}/${VORN_INSTALL_GAMESDIR}/$<TARGET_FILE_NAME:vorn>\")
+  if(game MATCHES \" \")
+    set(game \"\\\"\${game}\\\"\")
+  endif()
+  file(WRITE \"\${service}\" \"[D-BUS Service]\\nName=${VORN_APP_ID}\\nExec=\${game}\\n\")
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/dbus-1/services\"
+       TYPE FILE PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ FILES \"\${service}\")")
 install(FILES ${generated}/${VORN_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/icon.svg

@@ -2,13 +2,21 @@
 #include <QScreen>
 #include <QSessionManager>
 
+#include "platform/bring_to_front.h"
 #include "platform/qt_platform.h"
+#include "platform/running_copy.h"
 #include "platform/termination_signals.h"
 #include "ui/form1_window.h"
 #include "ui/languages.h"
 
 int main(int argc, char* argv[]) {
+  // The launch's token, read before Qt takes it from the environment.
+  const QString launchToken =
+      qEnvironmentVariable("XDG_ACTIVATION_TOKEN", qEnvironmentVariable("DESKTOP_STARTUP_ID"));
   QApplication app(argc, argv);
+  // A copy already running comes to the front instead, and this one ends.
+  vorn::RunningCopy runningCopy(VORN_APP_ID);
+  if (!runningCopy.BecomeTheOnlyCopy(launchToken)) return 0;
   QApplication::setQuitOnLastWindowClosed(false);
   // Ties the windows to the launcher (the Wayland application id); on X11 the
   // launcher names the window class, which is the executable's name.
@@ -24,6 +32,8 @@ int main(int argc, char* argv[]) {
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                    [&window](QSessionManager&) { window.CommitData(); });
   vorn::OnTerminationRequest([&window] { window.Terminate(); });
+  runningCopy.OnShowRequest(
+      [&window](const QString& token) { vorn::BringToFront(&window, token); });
 
   window.setWindowIcon(QIcon(":/assets/icon.svg"));
   const QRect screen = window.screen()->availableGeometry();

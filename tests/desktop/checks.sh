@@ -578,6 +578,58 @@ check_records_not_stored() {
   runner=()
 }
 
+# Starts a session bus of the check's own; sets DBUS_SESSION_BUS_ADDRESS.
+start_session_bus() {
+  command -v dbus-daemon >/dev/null || skip "dbus-daemon is missing"
+  dbus-daemon --session --nofork --address="unix:path=$tmp/bus" --print-address=3 \
+    3>"$tmp/bus.address" 2>"$tmp/dbus.log" &
+  bg_pids+=($!)
+  await 5000 test -s "$tmp/bus.address" || fail "the session bus did not start: $(cat "$tmp/dbus.log")"
+  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$tmp/bus.address")
+  export DBUS_SESSION_BUS_ADDRESS
+}
+
+# A board covered by another window is found again by starting the game
+# again: the running board comes to the front with the keyboard focus, and
+# the second copy ends at once. With a session bus (the desktop id's name)
+# and without one (a local socket).
+check_second_start() {
+  start_desktop
+  local way cover second x y w h
+  for way in bus socket; do
+    if [[ $way == bus ]]; then
+      start_session_bus
+    else
+      unset DBUS_SESSION_BUS_ADDRESS
+    fi
+    start_game
+    if [[ $way == bus ]]; then
+      dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.example.Vorn 2>&1 | grep -q 'boolean true' ||
+        fail "the game did not take its name on the session bus"
+    fi
+    read -r x y w h <<<"$(xd geom "$board")"
+    xd cover $((x - 20)) $((y - 20)) $((w + 40)) $((h + 40)) 60000 >"$tmp/cover.id" 2>/dev/null &
+    bg_pids+=($!)
+    await 5000 test -s "$tmp/cover.id" || fail "$way: the covering window did not open"
+    cover=$(head -n 1 "$tmp/cover.id")
+    await 5000 xd stacking "$cover" || fail "$way: the covering window did not come over the board"
+    xd focus "$cover" 5000 || fail "$way: the covering window did not take the focus"
+    # A launcher's start, with the startup id it makes.
+    env QT_QPA_PLATFORM=xcb DESKTOP_STARTUP_ID="vorn-test_TIME$(date +%s)" "$game" \
+      >>"$tmp/game.log" 2>&1 &
+    second=$!
+    ended() { ! kill -0 "$second" 2>/dev/null; }
+    await 5000 ended || fail "$way: the second start did not end"
+    wait "$second" || fail "$way: the second start ended with a failure"
+    await 5000 xd stacking "$board" || fail "$way: the board did not come over the covering window"
+    xd focus "$board" 5000 || fail "$way: the board did not get the keyboard focus back"
+    [[ $(xd clients | grep -c ' vorn$') == 1 ]] || fail "$way: a second board opened"
+    kill "${bg_pids[-1]}"
+    stop_game
+  done
+}
+
 # Weston in the background of this check, on the given back end; sets
 # $WAYLAND_DISPLAY. A plain background and no panel make pictures simple.
 start_weston() {

@@ -29,6 +29,9 @@
  *   pixel FILE X Y                 r g b of a pixel of a saved picture
  *   owner SELECTION MS             wait until SELECTION has an owner ("-"
  *                                  before the name: until it has none)
+ *   cover X Y W H MS               show a plain window titled "cover" there,
+ *                                  as another program would, for MS
+ *   stacking WIN                   0 when WIN is the top client window
  * Exit status: 0 done, 1 the awaited state did not come, 2 misuse. */
 #define _GNU_SOURCE
 #include <X11/Xatom.h>
@@ -429,6 +432,33 @@ static int cmd_owner(const char* name, double timeout) {
   return 1;
 }
 
+static int cmd_cover(int x, int y, int w, int h, double ms) {
+  Window win = XCreateSimpleWindow(dpy, root, x, y, w, h, 0, 0, 0x808080);
+  XStoreName(dpy, win, "cover");
+  XSizeHints hints = {0};
+  hints.flags = USPosition | USSize;
+  hints.x = x;
+  hints.y = y;
+  hints.width = w;
+  hints.height = h;
+  XSetWMNormalHints(dpy, win, &hints);
+  XMapRaised(dpy, win);
+  XSync(dpy, False);
+  printf("0x%lx\n", win);
+  fflush(stdout);
+  sleep_ms(ms);
+  return 0;
+}
+
+/* Whether WIN is the top of the window manager's stacking list. */
+static int cmd_stacking(Window w) {
+  unsigned long n;
+  Window* list = (Window*)get_prop(root, "_NET_CLIENT_LIST_STACKING", XA_WINDOW, &n);
+  int top = list && n && list[n - 1] == w;
+  if (list) XFree(list);
+  return top ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
   if (argc < 2) return usage();
   dpy = XOpenDisplay(NULL);
@@ -516,6 +546,10 @@ int main(int argc, char** argv) {
     rc = cmd_same_disc(a);
   } else if (!strcmp(cmd, "pixel") && n == 3) {
     rc = cmd_pixel(a[0], atoi(a[1]), atoi(a[2]));
+  } else if (!strcmp(cmd, "cover") && n == 5) {
+    rc = cmd_cover(atoi(a[0]), atoi(a[1]), atoi(a[2]), atoi(a[3]), atof(a[4]));
+  } else if (!strcmp(cmd, "stacking") && n == 1) {
+    rc = cmd_stacking(parse_window(a[0]));
   } else if (!strcmp(cmd, "owner") && n == 2) {
     rc = cmd_owner(a[0], atof(a[1]));
   } else {

@@ -16,6 +16,7 @@ expected_files() {
     share/man/man6/vorn.6.gz \
     share/lintian/overrides/vorn \
     "share/applications/$app_id.desktop" \
+    "share/dbus-1/services/$app_id.service" \
     "share/metainfo/$app_id.metainfo.xml" \
     "share/icons/hicolor/scalable/apps/$app_id.svg" \
     "share/icons/hicolor/48x48/apps/$app_id.png" \

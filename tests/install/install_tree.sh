@@ -28,6 +28,12 @@ exec_cmd=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 # declare it to be tied to the window.
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 [[ $wm_class == "$exec_cmd" ]] || fail "StartupWMClass=$wm_class, the window class is $exec_cmd"
+# Desktops activate the game over the session bus: the service must bear the
+# launcher's name and start the installed program.
+service=$root/usr/share/dbus-1/services/$app_id.service
+grep -qx 'DBusActivatable=true' "$desktop" || fail "the launcher is not DBusActivatable"
+grep -qx "Name=$app_id" "$service" || fail "the bus service is not named $app_id"
+grep -qx 'Exec=/usr/games/vorn' "$service" || fail "the bus service does not start /usr/games/vorn"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [[ $icon == "$app_id" ]] || fail "Icon=$icon, the icons are installed as $app_id"
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
