@@ -25,6 +25,11 @@ void Form1Window::ConnectCommands() {
     connect(action, &QAction::triggered, this, [this, action, handler] {
       PutBallsBack();
       if (action == menu_.mnuRestore || action == menu_.mnuReset) ClearHintMarks();
+      // An undo or a redo is shown moving, as it is from the keys.
+      if (action == menu_.mnuUndo || action == menu_.mnuRedo) {
+        Animated([this, handler] { (this->*handler)(); });
+        return;
+      }
       (this->*handler)();
       SyncView();
     });

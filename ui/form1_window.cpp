@@ -390,6 +390,7 @@ void Form1Window::BoardChanged() {
 
 void Form1Window::BallMouseEvent(int index, ImageElement::MouseEvent kind, int button,
                                  QPointF pos) {
+  movement_.Finish();
   // Twips relative to the ball's own Left and Top, as the rules expect.
   const ImageElement* element = image1_[index];
   const vorn::Ball& ball = f_.Image1[index];
@@ -445,7 +446,16 @@ void Form1Window::PutCarriedBallBack() {
   SyncView();
 }
 
+void Form1Window::Animated(const std::function<void()>& act) {
+  movement_.Finish();
+  const BallMovement::Places before = BallMovement::Of(image1_);
+  act();
+  SyncView();
+  movement_.Start(before, image1_);
+}
+
 void Form1Window::PutBallsBack() {
+  movement_.Finish();
   PutCarriedBallBack();
   if (!f_.Lifted) return;
   PutLiftedBallBack(f_);
@@ -458,18 +468,19 @@ void Form1Window::changeEvent(QEvent* event) {
 }
 
 void Form1Window::Picture1_MouseDown(Qt::MouseButton button, QPointF at, QPointF globalPos) {
+  movement_.Finish();
   f_.RingShown = false;
   if (f_.Lifted) {
     // A left click on a hole where the lifted ball may land makes the jump;
     // any other press puts the ball down and goes on as usual.
     const std::int16_t t = Whatlabel(f_, static_cast<float>(scale_.ToTwips(at.x())),
                                      static_cast<float>(scale_.ToTwips(at.y())));
-    const bool jumped = button == Qt::LeftButton && JumpLiftedBall(f_, platform_, t);
-    PutLiftedBallBack(f_);
-    if (jumped) {
-      SyncView();
-      return;
-    }
+    bool jumped = false;
+    Animated([&] {
+      jumped = button == Qt::LeftButton && JumpLiftedBall(f_, platform_, t);
+      PutLiftedBallBack(f_);
+    });
+    if (jumped) return;
   }
   SyncView();
   if (button == Qt::LeftButton) {
@@ -486,6 +497,7 @@ void Form1Window::ShowPopUpMenu(QPoint globalPos) {
 }
 
 void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  movement_.Finish();
   const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
   if (PlayKey(key, held)) return;
   // The keys with Ctrl: undo, redo and the board's size.
@@ -522,12 +534,16 @@ void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
       break;
     case Qt::Key_F8:
       PutBallsBack();
-      if (f_.Menu.mnuUndo.Enabled) UndoPlay(f_, platform_);
-      break;
+      Animated([this] {
+        if (f_.Menu.mnuUndo.Enabled) UndoPlay(f_, platform_);
+      });
+      return;
     case Qt::Key_F9:
       PutBallsBack();
-      if (f_.Menu.mnuRedo.Enabled) RedoPlay(f_, platform_);
-      break;
+      Animated([this] {
+        if (f_.Menu.mnuRedo.Enabled) RedoPlay(f_, platform_);
+      });
+      return;
     case Qt::Key_F3:
       PutBallsBack();
       mnuHint_Click();
@@ -569,8 +585,7 @@ bool Form1Window::PlayKey(int key, Qt::KeyboardModifiers held) {
   // With Shift, Tab goes back and Space or Enter chooses the starting hole.
   if (shift && boardKey == BoardKey::Next) boardKey = BoardKey::Previous;
   if (shift && boardKey == BoardKey::Act) boardKey = BoardKey::ChooseStart;
-  BoardKeyDown(f_, platform_, boardKey);
-  SyncView();
+  Animated([&] { BoardKeyDown(f_, platform_, boardKey); });
   return true;
 }
 

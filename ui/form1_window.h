@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/image_element.h"
 #include "platform/platform.h"
 #include "solver/solver.h"
+#include "ui/ball_movement.h"
 #include "ui/board_accessible.h"
 #include "ui/board_picture.h"
 #include "ui/hint_search.h"
@@ -63,6 +65,10 @@ class Form1Window : public QWidget {
   // The holes marked as where the lifted or carried ball may land.
   std::vector<int> LandingMarks() const;
   bool HintSearching() const { return hintSearch_.Running(); }
+  // Whether a jump not carried is still being shown moving.
+  bool Moving() const { return movement_.Running(); }
+  // Shows every ball where the game has it, at once.
+  void FinishMovement() { movement_.Finish(); }
 
   // Closes the window for a reason other than the player's own request.
   void CloseFor(UnloadMode mode);
@@ -120,6 +126,9 @@ class Form1Window : public QWidget {
   void ShowPopUpMenu(QPoint globalPos);
   // Ends a carry before anything else may change the board.
   void PutCarriedBallBack();
+  // Acts, shows the new board, and shows a jump made or taken back by it as
+  // a movement (BallMovement).
+  void Animated(const std::function<void()>& act);
   // Ends a carry and puts a lifted ball down: before a command.
   void PutBallsBack();
   // The arrows, Tab, Space, Enter and Escape; false for any other key.
@@ -190,6 +199,7 @@ class Form1Window : public QWidget {
   // The hole whose ball the dots are shown for; -1 while none are.
   int landingFor_ = -1;
   BoardAnnouncer announcer_;
+  BallMovement movement_;
 
   // A press that picked a ball up: where it was, how far the pointer has
   // gone since, and whether the ball was lifted before (a click then puts it

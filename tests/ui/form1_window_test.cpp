@@ -57,7 +57,8 @@ class WindowTest : public ::testing::Test {
 
   // The number of shown holes, then every shown ball and the shown hole it
   // is over, a star marking the hand pointer: "15: 1@1 2@2 3@3*".
-  static std::string BoardView(const Form1Window& w) {
+  static std::string BoardView(Form1Window& w) {
+    w.FinishMovement();  // where the game has the balls
     std::string view;
     int holes = 0;
     for (int i = 0; i < kElementCount; ++i) {
@@ -95,6 +96,7 @@ class WindowTest : public ::testing::Test {
   }
   // The shown hole a widget is centred on, `lift` pixels lower; -1 while it is hidden.
   int HoleUnder(const QWidget* widget, int lift = 0) {
+    w().FinishMovement();
     for (int h = 0; widget->isVisible() && h < kElementCount; ++h) {
       const bool under = widget->geometry().center() + QPoint(0, lift) == Centre(h);
       if (under && !w().Hole(h)->isHidden()) return h;
@@ -481,6 +483,27 @@ TEST_F(WindowTest, TheLandingHolesOfALiftedOrCarriedBallAreMarked) {
   seen += marks();
   Keys("e");
   EXPECT_EQ(seen + marks(), "|0 3 14 ||0 3 14 ||");
+}
+
+// A jump by keys or clicks, an undo and a redo are shown moving: the ball
+// goes along its path and the jumped ball fades, while the game has the jump
+// at once; any input finishes the movement.
+TEST_F(WindowTest, AJumpNotCarriedIsShownMovingAndAnyInputFinishesIt) {
+  const auto at = [&](int ball) { return w().Ball(ball)->geometry(); };
+  const QRect home = at(3), apex = w().Hole(0)->geometry();
+  Keys("TsTs");  // 3 lifted and jumped to 0 over 1
+  EXPECT_TRUE(w().State().Image2[0].Tag == 3 && !w().State().Image2[1].Tag);
+  EXPECT_TRUE(w().Moving() && at(3) != apex && w().Ball(1)->isVisible());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !w().Moving(); }, 5000));
+  EXPECT_TRUE(at(3) == apex && w().Ball(1)->isHidden());
+  menu().mnuUndo->trigger();
+  EXPECT_TRUE(w().Moving() && at(3) != home);
+  Keys("D");  // finishes it at once
+  EXPECT_TRUE(!w().Moving() && at(3) == home && w().Ball(1)->isVisible());
+  Keys("9");  // a redo moves, a click finishes
+  EXPECT_TRUE(w().Moving());
+  QTest::mouseClick(w().Picture1(), Qt::LeftButton, {}, Centre(14) + QPoint(40, 0));
+  EXPECT_TRUE(!w().Moving() && at(3) == apex && w().Ball(1)->isHidden());
 }
 
 // A key opens the menu during a carry: the ball goes home, and the carry's
