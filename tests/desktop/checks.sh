@@ -459,20 +459,25 @@ check_drag_then_menu() {
     xd press "$board" "${ten[@]}" 1
     xd at "$board" $((ten[0] + 5)) "${ten[1]}"
     xd key "$key"
-    menu=$(xd popup 3000) || fail "$key during a carry opened no menu"
+    menu=$(xd popup 10000) || fail "$key during a carry opened no menu"
     # Onto "Reset", the sixth of the eleven items, and let go there.
     read -r mx my mw mh <<<"$menu"
     xd at 0 $((mx + mw / 2)) $((my + mh * 11 / 22))
     xd release 1
-    xd key Escape
-    xd menus 0 2000 || fail "$key: the menu stayed open after Escape"
+    # Escape closes the menu (and first a submenu the pointer may have opened).
+    local closed=
+    for _ in 1 2 3; do
+      xd key Escape
+      xd menus 0 3000 && closed=yes && break
+    done
+    [[ -n $closed ]] || fail "$key: the menu stayed open after Escape"
   done
   # Two jumps are still there to take back, one after the other.
   xd key F8
-  xd settle "$board" "$tmp/one.ppm" 3000 >/dev/null ||
+  xd settle "$board" "$tmp/one.ppm" 10000 >/dev/null ||
     fail "after the menus F8 did not take the second jump back: the board was reset or lost a jump"
   xd key F8
-  xd settle "$board" "$tmp/fresh.ppm" 3000 >/dev/null || fail "the first jump could not be taken back"
+  xd settle "$board" "$tmp/fresh.ppm" 10000 >/dev/null || fail "the first jump could not be taken back"
 }
 
 # The session manager (xsession.c, as xsm or a desktop's) takes a checkpoint
@@ -626,6 +631,83 @@ check_second_start() {
     xd focus "$board" 5000 || fail "$way: the board did not get the keyboard focus back"
     [[ $(xd clients | grep -c ' vorn$') == 1 ]] || fail "$way: a second board opened"
     kill "${bg_pids[-1]}"
+    stop_game
+  done
+}
+
+# On screens of today and of yesterday, at scales 1 and 2: a first start
+# takes the largest size within 45 % of the screen's height, Ctrl+Plus stops
+# at the largest that fits, and the whole board stays on the screen.
+check_screen_sizes() {
+  local screen scale first largest w h x y width height percent step
+  for screen in "1920x1080 200 100 300 200" "1280x800 150 100 300 150"; do
+    read -r screen first[1] first[2] largest[1] largest[2] <<<"$screen"
+    width=${screen%x*} height=${screen#*x}
+    start_desktop "" "$screen"
+    for scale in 1 2; do
+      rm -f "$XDG_CONFIG_HOME/vorn/vorn.conf"  # a first start
+      start_game QT_SCALE_FACTOR=$scale
+      read -r x y w h <<<"$(xd geom "$board")"
+      percent=$((w * 100 / (287 * scale)))
+      ((percent >= first[scale] - 1 && percent <= first[scale])) ||
+        fail "$screen at scale $scale: the first start is ${w}x${h}, not ${first[scale]} %"
+      for step in 1 2 3 4; do
+        xd key ctrl+plus
+        inside() {
+          read -r x y w h <<<"$(xd geom "$board")"
+          ((x >= 0 && y >= 0 && x + w <= width && y + h <= height))
+        }
+        await 2000 inside ||
+          fail "$screen at scale $scale: after $step Ctrl+Plus the board (${w}x${h} at $x,$y) leaves the screen"
+      done
+      percent=$((w * 100 / (287 * scale)))
+      ((percent >= largest[scale] - 1 && percent <= largest[scale])) ||
+        fail "$screen at scale $scale: Ctrl+Plus stopped at ${w}x${h}, not at ${largest[scale]} %"
+      stop_game
+    done
+  done
+}
+
+# At the board's edges: no white fringe beyond the painted board, the balls
+# whole, the focus ring around a corner ball without touching its disc, and
+# a dot on the landing hole of a lifted ball.
+check_edges_and_marks() {
+  start_desktop
+  xd paint-root 3c5a78
+  local root scale x y w h cx cy touched
+  root=$(root_window)
+  xd snap "$root" "$tmp/desktop.ppm"
+  for scale in 1 2; do
+    start_game QT_SCALE_FACTOR=$scale
+    await 5000 triangle_shown "$scale" "$tmp/desktop.ppm" ||
+      fail "scale $scale: more than the board is drawn, or a fringe ($seen)"
+    cp "$tmp/start.ppm" "$tmp/fresh.ppm"
+    # The ring onto hole 14, the bottom left corner.
+    xd key Up Down Down Down Down Left Left Left Left
+    read -r x y w h <<<"$(xd geom "$board")"
+    read -r cx cy <<<"$(hole_xy 14 "$scale")"
+    # The ring's band lies about 21 designed pixels right of the centre.
+    ring_shown() {
+      xd snap "$board" "$tmp/ring.ppm" && ! xd same-disc "$tmp/ring.ppm" $((cx + 21 * scale)) "$cy" \
+        "$tmp/fresh.ppm" $((cx + 21 * scale)) "$cy" $((2 * scale)) >/dev/null
+    }
+    await 3000 ring_shown || fail "scale $scale: the focus ring did not show around hole 14"
+    touched=$(xd same-disc "$tmp/ring.ppm" "$cx" "$cy" "$tmp/fresh.ppm" "$cx" "$cy" $((12 * scale))) ||
+      fail "scale $scale: the focus ring reaches into the ball of hole 14 ($touched pixels)"
+    xd snap "$root" "$tmp/corner.ppm"
+    local showing
+    showing=$(python3 "$here/picture.py" disc "$tmp/corner.ppm" $((x + cx)) $((y + cy)) \
+      $((13 * scale)) 3c5a78)
+    ((showing == 0)) || fail "scale $scale: the ball of hole 14 is cut: $showing pixels show the desktop"
+    # Ball 3 lifted: its landing hole, the apex, shows the dark green dot.
+    xd key Escape Tab space
+    read -r cx cy <<<"$(hole_xy 0 "$scale")"
+    dot_shown() {
+      local rgb
+      xd snap "$board" "$tmp/dot.ppm" && read -ra rgb <<<"$(xd pixel "$tmp/dot.ppm" "$cx" "$cy")" &&
+        ((rgb[0] < 40 && rgb[1] > 70 && rgb[1] < 130 && rgb[2] < 70))
+    }
+    await 3000 dot_shown || fail "scale $scale: the landing hole of the lifted ball is not marked"
     stop_game
   done
 }

@@ -70,11 +70,14 @@ cc -O2 -std=c11 -Wall -Wextra -o "$tmp/xdrive" "$here/xdrive.c" -lX11 -lXtst -lX
   skip "cannot build the X driver (needs libx11-dev, libxtst-dev, libxfixes-dev): $(cat "$tmp/cc.log")"
 xd() { "$tmp/xdrive" "$@"; }
 
-# A display of its own with openbox (and a task bar when asked), so that
-# checks run side by side. The settings of the game and of openbox are private.
+# A display of its own with openbox (and a task bar when asked with
+# "panel"), on a screen of 1280x1024 or the size given second, so that
+# checks run side by side. The settings of the game and of openbox are
+# private.
 start_desktop() {
-  local with_panel=${1:-}
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" \
+  local with_panel=${1:-} screen=${2:-1280x1024}
+  rm -f "$tmp/display" "$tmp/openbox.ready"
+  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset 3>"$tmp/display" \
     2>"$tmp/xvfb.log" &
   bg_pids+=($!)
   for _ in $(seq 200); do
@@ -120,17 +123,16 @@ store_designed_size() {
 # $board. A board that does not take the focus itself (check_keyboard_focus
 # covers that) gets it the way a player gives it, with a click.
 start_game() {
-  local word scale=1
-  for word in "$@"; do [[ $word != QT_SCALE_FACTOR=* ]] || scale=${word#*=}; done
   "${runner[@]}" env QT_QPA_PLATFORM=xcb "$@" "$game" >>"$tmp/game.log" 2>&1 &
   game_pid=$!
   board=$(xd find vorn "$game_pid" 10000) || {
     kill -0 "$game_pid" 2>/dev/null || fail "the game exited at start: $(tail -5 "$tmp/game.log")"
     fail "no board window within 10 s"
   }
-  # A point of the wood, at any scale.
-  local wood
-  wood=$(awk -v s="$scale" 'BEGIN { print int(144 * s), int(70 * s) }')
+  # A point of the wood, at any scale and size.
+  local wood width
+  read -r _ _ width _ <<<"$(xd geom "$board")"
+  wood=$(awk -v f="$width" 'BEGIN { f /= 287; print int(144 * f), int(70 * f) }')
   await 10000 board_drawn $wood ||
     fail "the board was not drawn within 10 s (the wood at ($wood) shows $(xd pixel "$tmp/start.ppm" $wood))"
   ensure_focus 1500

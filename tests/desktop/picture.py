@@ -13,6 +13,8 @@ Usage:
       How many pixels changed outside the rectangle.
   picture.py pixel PICTURE X Y
       The pixel's "r g b".
+  picture.py disc PICTURE X Y R RRGGBB
+      How many pixels of the disc show the colour (the desktop's, say).
 """
 import struct
 import sys
@@ -121,7 +123,7 @@ def triangle(path, x0, y0, w, h, scale, background_path, smooth=None):
     # The window's triangle (apex, bottom right, bottom left), in pixels of the
     # screen; corners as the game computes them for its 287 x 222 window.
     corners = [(146 * scale, 0), (287 * scale, 222 * scale), (3 * scale, 222 * scale)]
-    stray, wood, soft = 0, 0, 0
+    stray, wood, soft, white = 0, 0, 0, 0
     for y in range(h):
         for x in range(w):
             here = pixel(shot, x0 + x, y0 + y)
@@ -130,6 +132,9 @@ def triangle(path, x0, y0, w, h, scale, background_path, smooth=None):
                 stray += differs(here, pixel(background, x0 + x, y0 + y))
             elif depth > 2 * scale:
                 wood += 1
+            # A fringe just outside the edge: white that nothing paints.
+            if -4 * scale < depth < 0 and min(here) > 230 and min(pixel(background, x0 + x, y0 + y)) <= 230:
+                white += 1
     # Softened edges: along rows across the left edge, a pixel whose
     # brightness lies between the desktop's and the wood's two pixels on.
     def light(p):
@@ -145,9 +150,11 @@ def triangle(path, x0, y0, w, h, scale, background_path, smooth=None):
             if abs(wood_on - desk) > 40 and min(desk, wood_on) + margin < here < max(desk, wood_on) - margin:
                 soft += 1
                 break
-    print(f"stray pixels {stray}, wood pixels {wood}, softened edge rows {soft}")
+    print(f"stray pixels {stray}, wood pixels {wood}, softened edge rows {soft}, white fringe {white}")
     if wood < 0.4 * w * h:
         sys.exit("the board is not there")
+    if white:
+        sys.exit(f"{white} white pixels fringe the triangle's edge")
     if stray:
         sys.exit(f"{stray} pixels drawn outside the triangle")
     if smooth and soft < 5:
@@ -166,6 +173,18 @@ def changed_outside(after_path, before_path, x0, y0, w, h):
     print(count)
 
 
+def disc(path, x, y, r, colour):
+    picture = read_picture(path)
+    x, y, r = int(x), int(y), int(r)
+    want = tuple(int(colour[i : i + 2], 16) for i in (0, 2, 4))
+    count = 0
+    for dy in range(-r, r + 1):
+        for dx in range(-r, r + 1):
+            if dx * dx + dy * dy <= r * r and 0 <= x + dx < picture[0] and 0 <= y + dy < picture[1]:
+                count += not differs(pixel(picture, x + dx, y + dy), want)
+    print(count)
+
+
 def print_pixel(path, x, y):
     print(*pixel(read_picture(path), int(x), int(y)))
 
@@ -176,6 +195,7 @@ if __name__ == "__main__":
         "triangle": triangle,
         "changed-outside": changed_outside,
         "pixel": print_pixel,
+        "disc": disc,
     }
     if len(sys.argv) < 2 or sys.argv[1] not in commands:
         sys.exit(__doc__)

@@ -32,6 +32,7 @@
  *   cover X Y W H MS               show a plain window titled "cover" there,
  *                                  as another program would, for MS
  *   stacking WIN                   0 when WIN is the top client window
+ *   paint-root RRGGBB              give the desktop a plain colour
  * Exit status: 0 done, 1 the awaited state did not come, 2 misuse. */
 #define _GNU_SOURCE
 #include <X11/Xatom.h>
@@ -548,6 +549,10 @@ int main(int argc, char** argv) {
     rc = cmd_pixel(a[0], atoi(a[1]), atoi(a[2]));
   } else if (!strcmp(cmd, "cover") && n == 5) {
     rc = cmd_cover(atoi(a[0]), atoi(a[1]), atoi(a[2]), atoi(a[3]), atof(a[4]));
+  } else if (!strcmp(cmd, "paint-root") && n == 1) {
+    XSetWindowBackground(dpy, root, strtoul(a[0], NULL, 16));
+    XClearWindow(dpy, root);
+    rc = 0;
   } else if (!strcmp(cmd, "stacking") && n == 1) {
     rc = cmd_stacking(parse_window(a[0]));
   } else if (!strcmp(cmd, "owner") && n == 2) {
