@@ -34,4 +34,16 @@ endif()
 # Qt's own dialogs (file dialog, message-box buttons) in the player's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
+# The package's time stamps: see cpack_project_config.cmake.in.
+find_package(Git QUIET)
+set(VORN_SOURCE_DATE_EPOCH "")
+if(GIT_FOUND)
+  execute_process(
+    COMMAND ${GIT_EXECUTABLE} -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
+    OUTPUT_VARIABLE VORN_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/cmake/cpack_project_config.cmake.in
+               ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
+
 include(CPack)

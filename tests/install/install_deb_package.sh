@@ -5,10 +5,16 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 out=$scratch/out
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$scratch/cpack.log" ||
+env -u SOURCE_DATE_EPOCH cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$scratch/cpack.log" ||
   { cat "$scratch/cpack.log" >&2; fail "cpack"; }
 deb=$out/vorn_${version}-1_$(dpkg --print-architecture).deb
 [[ -f $deb ]] || fail "no $(basename "$deb"); cpack made: $(cd "$out" && echo *.deb)"
+
+# The same build packs to the same bytes, a second later too.
+sleep 1
+env -u SOURCE_DATE_EPOCH cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out/again" \
+  >"$scratch/cpack-again.log" || { cat "$scratch/cpack-again.log" >&2; fail "cpack, again"; }
+cmp -s "$deb" "$out/again/$(basename "$deb")" || fail "two cpack runs gave different packages"
 
 diff -u <(expected_files) \
   <(dpkg-deb -c "$deb" | grep -v '^d' | awk '{print $6}' | sed 's|^\./||' | sort) ||
