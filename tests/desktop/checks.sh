@@ -708,6 +708,21 @@ check_edges_and_marks() {
         ((rgb[0] < 40 && rgb[1] > 70 && rgb[1] < 130 && rgb[2] < 70))
     }
     await 3000 dot_shown || fail "scale $scale: the landing hole of the lifted ball is not marked"
+    # Jumped to the apex, ball 3 stands ringed there: whole, and untouched
+    # by its ring.
+    xd key Tab space
+    local hx hy
+    read -r hx hy <<<"$(hole_xy 3 "$scale")"
+    apex_ball() {
+      xd snap "$board" "$tmp/apex.ppm" &&
+        touched=$(xd same-disc "$tmp/apex.ppm" "$cx" "$cy" "$tmp/fresh.ppm" "$hx" "$hy" $((12 * scale)))
+    }
+    await 3000 apex_ball ||
+      fail "scale $scale: the ringed ball at the apex is not whole, or its ring reaches into it ($touched pixels)"
+    xd snap "$root" "$tmp/apex-root.ppm"
+    showing=$(python3 "$here/picture.py" disc "$tmp/apex-root.ppm" $((x + cx)) $((y + cy)) \
+      $((13 * scale)) 3c5a78)
+    ((showing == 0)) || fail "scale $scale: the ball at the apex is cut: $showing pixels show the desktop"
     stop_game
   done
 }
