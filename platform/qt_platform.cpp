@@ -260,7 +260,7 @@ FileError QtPlatform::UpdateSettings(const std::string& appName, const std::stri
   // Beyond the file-size limit the lock's few bytes fail like the file's.
   const FileSizeSignalIgnored fileSizeLimitIsAnError;
   QLockFile lock(lockPath);
-  if (!lock.tryLock(5000) && lock.error() == QLockFile::LockFailedError) {
+  if (!lock.tryLock(1000) && lock.error() == QLockFile::LockFailedError) {
     return failed("Another copy of VORN kept it locked");
   }
   std::string text;

@@ -107,12 +107,19 @@ bool RunningCopy::BecomeOnTheSocket(const QString& token) {
   QLocalSocket running;
   running.connectToServer(name);
   if (running.waitForConnected(kAnswerMs)) {
+    // A copy runs there; it answers once it has shown itself, and a busy
+    // one still has the request.
     running.write(token.toUtf8() + "\n");
     running.waitForBytesWritten(kAnswerMs);
-    // The running copy answers once it has shown itself.
-    if (running.waitForReadyRead(kAnswerMs)) return false;
+    running.waitForReadyRead(kAnswerMs);
+    return false;
   }
-  // Nobody answers there: a socket left by a copy that ended is replaced.
+  // Only a socket that nobody listens on any more, left by a copy that
+  // ended, is replaced; another copy starting at this moment keeps its own.
+  const auto error = running.error();
+  if (error != QLocalSocket::ConnectionRefusedError && error != QLocalSocket::ServerNotFoundError) {
+    return true;
+  }
   QLocalServer::removeServer(name);
   server_ = std::make_unique<QLocalServer>();
   server_->setSocketOptions(QLocalServer::UserAccessOption);

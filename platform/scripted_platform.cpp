@@ -17,6 +17,7 @@ std::string SettingKey(const std::string& app, const std::string& section, const
 
 MsgAnswer ScriptedPlatform::MsgBox(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
                                    const std::string& title) {
+  if (beforeMsgBox) beforeMsgBox();
   msgBoxes.push_back({prompt, buttons, icon, title});
   if (onMsgBox) onMsgBox(msgBoxes.back());
   if (buttons == MsgButtons::OK) return MsgAnswer::OK;

@@ -40,6 +40,9 @@ class ScriptedPlatform : public Platform {
   std::vector<MsgBoxCall> msgBoxes;
   // Runs while a message box is up, e.g. to check what the player sees then.
   std::function<void(const MsgBoxCall&)> onMsgBox;
+  // Runs before a message box is shown, as the real platform brings the
+  // window up to date then.
+  std::function<void()> beforeMsgBox;
 
   int doEventsCalls = 0;
   std::function<void()> onDoEvents;

@@ -12,9 +12,14 @@ std::string_view Trimmed(std::string_view s) {
   return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-// The text's lines, each with its line end.
+// The text's lines, each with its line end; a UTF-8 byte-order mark before
+// the first stands as a line of its own.
 std::vector<std::string_view> Lines(std::string_view text) {
   std::vector<std::string_view> lines;
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+    lines.push_back(text.substr(0, 3));
+    text.remove_prefix(3);
+  }
   while (!text.empty()) {
     const auto end = text.find('\n');
     const auto length = end == std::string_view::npos ? text.size() : end + 1;
@@ -31,7 +36,8 @@ std::optional<std::string_view> SectionOf(std::string_view line) {
   return line.substr(1, line.size() - 2);
 }
 
-// Whether a line sets key, and then its value.
+// Whether a line sets key, and then its value, which ends where a comment
+// (";" outside quotes) begins, as Qt reads it.
 std::optional<std::string_view> ValueIfKey(std::string_view line, std::string_view key) {
   const std::string_view trimmed = Trimmed(line);
   if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#') return std::nullopt;
@@ -39,26 +45,38 @@ std::optional<std::string_view> ValueIfKey(std::string_view line, std::string_vi
   if (equals == std::string_view::npos || Trimmed(trimmed.substr(0, equals)) != key) {
     return std::nullopt;
   }
-  return Trimmed(trimmed.substr(equals + 1));
+  std::string_view value = trimmed.substr(equals + 1);
+  bool quoted = false;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == '"') quoted = !quoted;
+    if (value[i] == ';' && !quoted) {
+      value = value.substr(0, i);
+      break;
+    }
+  }
+  return Trimmed(value);
 }
 
 struct Found {
-  std::size_t line = 0;  // the key's line, or where the section ends
+  std::size_t line = 0;  // the key's line, or where its section ends
   bool section = false;  // the section is there
   bool key = false;      // and holds the key
   std::string_view value;
 };
 
+// Where Qt finds the key: its last line in the sections of that name; else
+// the end of the last such section.
 Found Find(const std::vector<std::string_view>& lines, std::string_view section,
            std::string_view key) {
   Found found;
   bool inSection = false;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (const auto name = SectionOf(lines[i])) {
-      if (inSection) return found;
       inSection = *name == section;
-      found.section = found.section || inSection;
-      found.line = i + 1;
+      if (inSection) {
+        found.section = true;
+        if (!found.key) found.line = i + 1;
+      }
       continue;
     }
     if (!inSection) continue;
@@ -66,10 +84,10 @@ Found Find(const std::vector<std::string_view>& lines, std::string_view section,
       found.line = i;
       found.key = true;
       found.value = *value;
-      return found;
+    } else if (!found.key && !Trimmed(lines[i]).empty()) {
+      // Blank lines after a section's last key stay between it and the next.
+      found.line = i + 1;
     }
-    // Blank lines after a section's last key stay between it and the next.
-    if (!Trimmed(lines[i]).empty()) found.line = i + 1;
   }
   return found;
 }

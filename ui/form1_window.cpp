@@ -197,6 +197,7 @@ void Form1Window::SetBoardSize(std::int16_t percent) {
   const BoardScale scale(percent / 100.0);
   if (scale.Factor() == scale_.Factor()) return;
   PutCarriedBallBack();
+  movement_.Finish();
   // Where the board's centre is now, as the window system has it; the exact
   // centre it was last placed around while it has not been moved since, as
   // a rounded one would creep by a pixel with each change of size.
@@ -301,6 +302,7 @@ void Form1Window::RecordCountedWin() {
 }
 
 void Form1Window::SyncView() {
+  ++syncCount_;
   RecordCountedWin();
   for (int i = 0; i < kElementCount; ++i) {
     const vorn::Hole& hole = f_.Image2[i];
@@ -449,9 +451,13 @@ void Form1Window::PutCarriedBallBack() {
 void Form1Window::Animated(const std::function<void()>& act) {
   movement_.Finish();
   const BallMovement::Places before = BallMovement::Of(image1_);
+  const int syncs = syncCount_;
   act();
+  // A message shown meanwhile (the end of the game) showed the new board
+  // already: the jump is not shown again.
+  const bool shown = syncCount_ != syncs;
   SyncView();
-  movement_.Start(before, image1_);
+  if (!shown) movement_.Start(before, image1_);
 }
 
 void Form1Window::PutBallsBack() {

@@ -200,6 +200,9 @@ class Form1Window : public QWidget {
   int landingFor_ = -1;
   BoardAnnouncer announcer_;
   BallMovement movement_;
+  // How many times the view was brought up to date: the platform does so
+  // before every message it shows.
+  int syncCount_ = 0;
 
   // A press that picked a ball up: where it was, how far the pointer has
   // gone since, and whether the ball was lifted before (a click then puts it

@@ -338,12 +338,8 @@ check_terminate_during_exit_question() {
   xd key Up Return
   await_window "VORN Exit" >/dev/null
   kill -TERM "$game_pid"
-  local ended=
-  for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || { ended=1; break; }
-    sleep 0.02
-  done
-  [[ -n $ended ]] || fail "the game was still running 2 s after SIGTERM with the 'VORN Exit' question open"
+  ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+  await 10000 ended || fail "the game was still running 10 s after SIGTERM with the 'VORN Exit' question open"
   wait "$game_pid" 2>/dev/null || true
   game_pid=
   grep -q '^GLevel=0' "$XDG_CONFIG_HOME/vorn/vorn.conf" 2>/dev/null ||
@@ -546,6 +542,7 @@ check_records_not_stored() {
         chmod 700 "$tmp/runtime-nobody"
         runner=(setpriv --reuid=65534 --regid=65534 --clear-groups env XDG_RUNTIME_DIR="$tmp/runtime-nobody" HOME="$tmp/runtime-nobody")
       else
+        chmod 444 "$conf"
         chmod 555 "$XDG_CONFIG_HOME/vorn"
       fi
     else
@@ -579,6 +576,8 @@ check_records_not_stored() {
     game_pid=
     cmp -s "$conf" "$tmp/kept.conf" || fail "$way: the settings file changed: $(cat "$conf")"
     [[ $way == unwritable ]] || umount "$XDG_CONFIG_HOME/vorn"
+    chmod 755 "$XDG_CONFIG_HOME/vorn"
+    chmod 644 "$conf"
   done
   runner=()
 }
@@ -614,6 +613,7 @@ check_second_start() {
         fail "the game did not take its name on the session bus"
     fi
     read -r x y w h <<<"$(xd geom "$board")"
+    rm -f "$tmp/cover.id"
     xd cover $((x - 20)) $((y - 20)) $((w + 40)) $((h + 40)) 60000 >"$tmp/cover.id" 2>/dev/null &
     bg_pids+=($!)
     await 5000 test -s "$tmp/cover.id" || fail "$way: the covering window did not open"
@@ -651,18 +651,17 @@ check_screen_sizes() {
       percent=$((w * 100 / (287 * scale)))
       ((percent >= first[scale] - 1 && percent <= first[scale])) ||
         fail "$screen at scale $scale: the first start is ${w}x${h}, not ${first[scale]} %"
-      for step in 1 2 3 4; do
-        xd key ctrl+plus
-        inside() {
-          read -r x y w h <<<"$(xd geom "$board")"
+      # Four steps up, more than there are room for: the board ends at the
+      # largest size that fits, whole on the screen.
+      xd key ctrl+plus ctrl+plus ctrl+plus ctrl+plus
+      largest_inside() {
+        read -r x y w h <<<"$(xd geom "$board")"
+        percent=$((w * 100 / (287 * scale)))
+        ((percent >= largest[scale] - 1 && percent <= largest[scale])) &&
           ((x >= 0 && y >= 0 && x + w <= width && y + h <= height))
-        }
-        await 2000 inside ||
-          fail "$screen at scale $scale: after $step Ctrl+Plus the board (${w}x${h} at $x,$y) leaves the screen"
-      done
-      percent=$((w * 100 / (287 * scale)))
-      ((percent >= largest[scale] - 1 && percent <= largest[scale])) ||
-        fail "$screen at scale $scale: Ctrl+Plus stopped at ${w}x${h}, not at ${largest[scale]} %"
+      }
+      await 5000 largest_inside ||
+        fail "$screen at scale $scale: Ctrl+Plus ended at ${w}x${h} at ($x,$y), not whole on the screen at ${largest[scale]} %"
       stop_game
     done
   done

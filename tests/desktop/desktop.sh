@@ -61,6 +61,8 @@ cleanup() {
   # A small disk a check mounted under its folder.
   awk -v under="$tmp/" 'index($2, under) == 1 { print $2 }' /proc/mounts 2>/dev/null |
     while read -r at; do umount "$at" 2>/dev/null || true; done
+  # and a folder a check made unwritable.
+  chmod -R u+w "$tmp" 2>/dev/null || true
   rm -rf "$tmp"
 }
 trap cleanup EXIT

@@ -10,11 +10,14 @@ env -u SOURCE_DATE_EPOCH cpack --config "$build/CPackConfig.cmake" -G DEB -B "$o
 deb=$out/vorn_${version}-1_$(dpkg --print-architecture).deb
 [[ -f $deb ]] || fail "no $(basename "$deb"); cpack made: $(cd "$out" && echo *.deb)"
 
-# The same build packs to the same bytes, a second later too.
-sleep 1
-env -u SOURCE_DATE_EPOCH cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out/again" \
-  >"$scratch/cpack-again.log" || { cat "$scratch/cpack-again.log" >&2; fail "cpack, again"; }
-cmp -s "$deb" "$out/again/$(basename "$deb")" || fail "two cpack runs gave different packages"
+# The same build packs to the same bytes, a second later too, with the time
+# of the last commit (which a source tree without git history lacks).
+if git -C "$source_dir" rev-parse HEAD >/dev/null 2>&1; then
+  sleep 1
+  env -u SOURCE_DATE_EPOCH cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out/again" \
+    >"$scratch/cpack-again.log" || { cat "$scratch/cpack-again.log" >&2; fail "cpack, again"; }
+  cmp -s "$deb" "$out/again/$(basename "$deb")" || fail "two cpack runs gave different packages"
+fi
 
 diff -u <(expected_files) \
   <(dpkg-deb -c "$deb" | grep -v '^d' | awk '{print $6}' | sed 's|^\./||' | sort) ||

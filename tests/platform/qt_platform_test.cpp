@@ -1,4 +1,4 @@
-// The Qt platform: message boxes, settings and the file dialog.
+// The Qt platform: message boxes and the file dialog.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -43,15 +43,6 @@ TEST(QtPlatformMsgBox, ShowsTheIconTitleTextAndButtonsAsked) {
     EXPECT_EQ(platform.MsgBox("First line\r\nSecond line\r\n", buttons, icon, "The Title"), answer);
     EXPECT_TRUE(seen) << static_cast<int>(icon);
   }
-}
-
-TEST(QtPlatformSettings, RoundTrip) {
-  static int run = 0;  // a name of its own each time the test is repeated
-  const std::string app = "vorn_settings_test" + std::to_string(++run);
-  QtPlatform platform;
-  EXPECT_EQ(platform.GetSetting(app, "Settings", "GLevel"), std::nullopt);
-  EXPECT_EQ(platform.SaveSetting(app, "Settings", "GLevel", "2"), std::nullopt);
-  EXPECT_EQ(platform.GetSetting(app, "Settings", "GLevel"), "2");
 }
 
 class QtPlatformDialog : public ::testing::Test {

@@ -49,6 +49,33 @@ class SettingsStore : public ::testing::Test {
   QByteArray saved_;
 };
 
+// Hand-edited files: the game reads a key where Qt's store reads it, and a
+// change replaces that line only.
+TEST_F(SettingsStore, AHandEditedFileIsReadAndChangedWhereQtReadsIt) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "[Settings]\nGLevel=2\n"},
+      {"[Settings]\nGLevel=1", "[Settings]\nGLevel=2\n"},
+      {"\xEF\xBB\xBF[Settings]\nGLevel=1\n", "\xEF\xBB\xBF[Settings]\nGLevel=2\n"},
+      {"[Settings]\r\nGLevel=1 ; mine\r\n", "[Settings]\r\nGLevel=2\n"},
+      {"[Settings]\nGLevel=0\n[Other]\nx=1\n[Settings]\nGLevel=1\n",
+       "[Settings]\nGLevel=0\n[Other]\nx=1\n[Settings]\nGLevel=2\n"},
+      {"[Settings]\n\n[Other]\nGLevel=1\n", "[Settings]\nGLevel=2\n\n[Other]\nGLevel=1\n"},
+      {"[Settings]\nGLevel=\"1\"\n", "[Settings]\nGLevel=2\n"},
+  };
+  for (const auto& [text, changed] : cases) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    file.close();
+    const QVariant qt = QSettings(path, QSettings::IniFormat).value("Settings/GLevel");
+    EXPECT_EQ(Get("GLevel"),
+              qt.isValid() ? std::optional(qt.toString().toStdString()) : std::nullopt)
+        << text;
+    EXPECT_EQ(Set("GLevel", "2"), std::nullopt);
+    EXPECT_EQ(Bytes().toStdString(), changed) << text;
+  }
+}
+
 TEST_F(SettingsStore, WhatQtsStoreWroteStaysAndItReadsWhatTheGameWrites) {
   {
     QSettings qt(path, QSettings::IniFormat);
