@@ -94,3 +94,18 @@ if(VORN_GZIP)
 else()
   install(FILES ${generated}/vorn.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 endif()
+
+# What an install onto this machine put where, for the uninstall target: not
+# a package's staging (DESTDIR, or a prefix inside the build folder, as cpack
+# uses), which must not replace the record of the real install.
+set(VORN_INSTALL_RECORD ${PROJECT_BINARY_DIR}/vorn_installed.txt)
+install(CODE "
+  string(FIND \"\${CMAKE_INSTALL_PREFIX}\" \"${PROJECT_BINARY_DIR}/\" staging)
+  if(\"\$ENV{DESTDIR}\" STREQUAL \"\" AND NOT staging EQUAL 0)
+    list(REMOVE_DUPLICATES CMAKE_INSTALL_MANIFEST_FILES)
+    string(REPLACE \";\" \"\\n\" installed \"\${CMAKE_INSTALL_MANIFEST_FILES}\")
+    file(WRITE \"${VORN_INSTALL_RECORD}\" \"\${CMAKE_INSTALL_PREFIX}\\n\${installed}\\n\")
+  endif()")
+add_custom_target(uninstall
+  COMMAND ${CMAKE_COMMAND} -DRECORD=${VORN_INSTALL_RECORD} -P ${PROJECT_SOURCE_DIR}/cmake/uninstall.cmake
+  COMMENT "Removing what the last install from this build put in place" VERBATIM)

@@ -1,6 +1,7 @@
 # Sourced by the install checks. Arguments: BUILD_DIR SOURCE_DIR VERSION.
 # Installing (and cpack) rewrites the build folder's install_manifest.txt,
-# which `xargs rm` uninstalls from; the original is put back on exit.
+# and an install onto the machine the record the uninstall target reads;
+# the originals are put back on exit.
 build=$(cd "$1" && pwd)
 source_dir=$(cd "$2" && pwd)
 version=$3
@@ -32,13 +33,18 @@ fail() {
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/vorn-install.XXXXXX")
 manifest=$build/install_manifest.txt
-[[ -e $manifest ]] && cp -p "$manifest" "$scratch/manifest.saved"
+record=$build/vorn_installed.txt
+for kept in "$manifest" "$record"; do
+  [[ -e $kept ]] && cp -p "$kept" "$scratch/$(basename "$kept").saved"
+done
 put_back_manifest() {
-  if [[ -e $scratch/manifest.saved ]]; then
-    cp -p "$scratch/manifest.saved" "$manifest"
-  else
-    rm -f "$manifest"
-  fi
+  for kept in "$manifest" "$record"; do
+    if [[ -e $scratch/$(basename "$kept").saved ]]; then
+      cp -p "$scratch/$(basename "$kept").saved" "$kept"
+    else
+      rm -f "$kept"
+    fi
+  done
   rm -rf "$scratch"
 }
 trap put_back_manifest EXIT

@@ -66,4 +66,17 @@ report=$(desktop-file-validate "$desktop" 2>&1) || true
 # matches the id to the file name and finds the desktop file it launches.
 appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate"
 appstreamcli validate-tree --no-net --strict "$root" || fail "appstreamcli validate-tree"
+
+# Onto this machine, under a prefix with a space: the uninstall target takes
+# away every file and the folders they leave, and a package staged since
+# does not change what it removes.
+prefix="$scratch/my prefix"
+cmake --install "$build" --prefix "$prefix" >"$scratch/install-mine.log" ||
+  { cat "$scratch/install-mine.log" >&2; fail "cmake --install --prefix '$prefix'"; }
+DESTDIR=$scratch/staged cmake --install "$build" --prefix /usr >/dev/null || fail "a staged install"
+cmake --build "$build" --target uninstall >"$scratch/uninstall.log" 2>&1 ||
+  { cat "$scratch/uninstall.log" >&2; fail "the uninstall target"; }
+left=$(find "$prefix" -mindepth 1)
+[[ -z $left ]] || fail "the uninstall target left: $left"
+[[ -n $(find "$scratch/staged" -type f) ]] || fail "the uninstall target removed the staged files"
 echo "install tree OK"
