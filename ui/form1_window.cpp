@@ -141,7 +141,7 @@ void Form1Window::Form_Load() {
 void Form1Window::ShapeToTriangle() {
   const bool smooth = DesktopComposites();
   shapedPast_ = PastTheTriangle();
-  CutToTriangle(this, scale_.Triangle(), smooth, shapedPast_);
+  CutToTriangle(this, scale_.Triangle(), smooth, RegionOf(shapedPast_));
   picture1_->SetSmoothEdges(smooth);
   // The holes belong to the wood, cut with it; balls are shown whole.
   QPainterPath outline;
@@ -152,7 +152,7 @@ void Form1Window::ShapeToTriangle() {
   for (ImageElement* element : image2_) element->SetWindowOutline(outline);
 }
 
-QRegion Form1Window::PastTheTriangle() const {
+std::vector<Form1Window::ShownPart> Form1Window::PastTheTriangle() const {
   const QPolygon triangle = scale_.Triangle();
   // A disc reaches past the triangle when its centre lies nearer to a side
   // than its radius.
@@ -168,26 +168,35 @@ QRegion Form1Window::PastTheTriangle() const {
     }
     return false;
   };
-  QRegion past;
+  std::vector<ShownPart> past;
   const auto carried = CarriedBall(f_);
   for (int i = 0; i < kElementCount; ++i) {
     const QRect disc = image1_[i]->geometry();
-    if (image1_[i]->isHidden() || carried == i || !reachesPast(disc)) continue;
-    past += QRegion(disc.translated(picture1_->pos()), QRegion::Ellipse);
+    if (!image1_[i]->isHidden() && carried != i && reachesPast(disc)) past.push_back({disc});
   }
   for (const HoleMark* mark : {hintFrom_, hintTo_, focusRing_}) {
     if (!mark->isHidden() && reachesPast(mark->geometry())) {
-      past += mark->Band().translated(picture1_->pos());
+      past.push_back({mark->geometry(), mark});
     }
   }
   return past;
 }
 
+QRegion Form1Window::RegionOf(const std::vector<ShownPart>& parts) const {
+  QRegion region;
+  for (const ShownPart& part : parts) {
+    region += part.mark ? part.mark->Band() : QRegion(part.place, QRegion::Ellipse);
+  }
+  return region.translated(picture1_->pos());
+}
+
 void Form1Window::ShapeWindow() {
-  const QRegion past = PastTheTriangle();
+  // Called on every step of a carry: the region is built only when what
+  // reaches past the triangle changed.
+  std::vector<ShownPart> past = PastTheTriangle();
   if (past == shapedPast_) return;
-  shapedPast_ = past;
-  CutToTriangle(this, scale_.Triangle(), picture1_->SmoothEdges(), shapedPast_);
+  shapedPast_ = std::move(past);
+  CutToTriangle(this, scale_.Triangle(), picture1_->SmoothEdges(), RegionOf(shapedPast_));
 }
 
 void Form1Window::SetBoardSize(std::int16_t percent) {

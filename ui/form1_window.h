@@ -93,7 +93,13 @@ class Form1Window : public QWidget {
   void ShapeToTriangle();
   // The balls and marks shown that reach past the triangle, whole: the
   // window's shape takes them in. A carried ball is left out, as it moves.
-  QRegion PastTheTriangle() const;
+  struct ShownPart {
+    QRect place;                     // in the board's pixels
+    const HoleMark* mark = nullptr;  // none for a ball's disc
+    friend bool operator==(const ShownPart&, const ShownPart&) = default;
+  };
+  std::vector<ShownPart> PastTheTriangle() const;
+  QRegion RegionOf(const std::vector<ShownPart>& parts) const;
   // Gives the window the triangle and PastTheTriangle, when that changed.
   void ShapeWindow();
   void Form_QueryUnload(bool& cancel, UnloadMode mode);
@@ -181,7 +187,7 @@ class Form1Window : public QWidget {
   std::optional<QPointF> placedCentre_;
   bool screenWatched_ = false;
   // What of the balls and marks the window's shape last took in.
-  QRegion shapedPast_;
+  std::vector<ShownPart> shapedPast_;
   // The level whose best time the last counted win made, if it did.
   std::optional<int> newRecordLevel_;
   bool unloaded_ = false;
