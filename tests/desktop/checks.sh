@@ -596,7 +596,7 @@ start_session_bus() {
 # A board covered by another window is found again by starting the game
 # again: the running board comes to the front with the keyboard focus, and
 # the second copy ends at once. With a session bus (the desktop id's name)
-# and without one (a local socket).
+# and without one (a local socket, where one left behind is taken over).
 check_second_start() {
   start_desktop
   local way cover second x y w h
@@ -604,7 +604,10 @@ check_second_start() {
     if [[ $way == bus ]]; then
       start_session_bus
     else
+      # A socket left by a copy that ended, which nobody listens on, is taken over.
       unset DBUS_SESSION_BUS_ADDRESS
+      python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' \
+        "$XDG_RUNTIME_DIR/org.example.Vorn.socket"
     fi
     start_game
     if [[ $way == bus ]]; then

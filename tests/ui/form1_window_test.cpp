@@ -506,28 +506,6 @@ TEST_F(WindowTest, AJumpNotCarriedIsShownMovingAndAnyInputFinishesIt) {
   EXPECT_TRUE(!w().Moving() && at(3) == apex && w().Ball(1)->isHidden());
 }
 
-// A key opens the menu during a carry: the ball goes home, and the carry's
-// release, over an item, chooses nothing; a new click does.
-TEST_F(WindowTest, TheReleaseOfAPressOnTheBoardNeverChoosesAMenuItem) {
-  Drag(3, 0);
-  Drag(5, 3);
-  const std::string jumped = View();
-  QWindow* board = w().windowHandle();
-  const auto at = [&](int hole) { return w().Picture1()->mapTo(&w(), Centre(hole)); };
-  QTest::mousePress(board, Qt::LeftButton, {}, at(10));
-  QTest::mouseMove(board, at(10) + QPoint(5, 0));
-  Keys("1");
-  QMenu* popUp = menu().mnuPopUp;
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(popUp));
-  EXPECT_EQ(View(), jumped);
-  const QPoint reset = popUp->actionGeometry(menu().mnuReset).center();
-  QTest::mouseMove(popUp->windowHandle(), reset);
-  QTest::mouseRelease(popUp->windowHandle(), Qt::LeftButton, {}, reset);
-  EXPECT_TRUE(popUp->isVisible() && View() == jumped) << View();
-  QTest::mouseClick(popUp->windowHandle(), Qt::LeftButton, {}, reset);
-  EXPECT_TRUE(!popUp->isVisible() && View() == fresh) << View();
-}
-
 // With the settings folder full or unwritable: the player is told once what
 // was lost, where and why, and Best Times shows only what is kept.
 TEST_F(WindowTest, ARecordOrALevelThatCouldNotBeStoredIsToldOnceAndNeverShownAsKept) {
