@@ -5,6 +5,8 @@
  * Usage: first_map PROGRAM [ARG...]
  * Prints, one per line:
  *   map_ms <milliseconds from exec to the MapNotify>
+ *   frame_ms <milliseconds from exec to the first drawing into that window
+ *            after its map: its first frame>
  *   pid <the program's process id>
  *   window <id> <width>x<height>
  *   vmhwm_kb <VmHWM from /proc/PID/status, one second after the map>
@@ -12,6 +14,8 @@
  */
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -50,6 +54,31 @@ static void die(const char* what) {
   exit(1);
 }
 
+/* Windows that cannot be watched for drawing (input-only ones, or those
+ * gone already) are no concern: errors of the damage requests are ignored. */
+static int damage_opcode;
+static int ignore_damage_errors(Display* dpy, XErrorEvent* error) {
+  if (error->request_code == damage_opcode) return 0;
+  char text[128];
+  XGetErrorText(dpy, error->error_code, text, sizeof text);
+  fprintf(stderr, "first_map: X error %s\n", text);
+  exit(1);
+}
+
+/* A hash of what a window shows (FNV-1a over its pixels). */
+static unsigned long long window_hash(Display* dpy, Window window) {
+  XWindowAttributes attrs;
+  if (!XGetWindowAttributes(dpy, window, &attrs)) return 0;
+  XImage* image = XGetImage(dpy, window, 0, 0, attrs.width, attrs.height, AllPlanes, ZPixmap);
+  if (!image) return 0;
+  unsigned long long hash = 14695981039346656037ull;
+  for (int y = 0; y < image->height; y++)
+    for (int x = 0; x < image->width; x++)
+      hash = (hash ^ XGetPixel(image, x, y)) * 1099511628211ull;
+  XDestroyImage(image);
+  return hash;
+}
+
 /* VmHWM in kB, or -1 if the line is missing. */
 static long read_vmhwm_kb(pid_t pid) {
   char path[64], line[256];
@@ -71,6 +100,11 @@ int main(int argc, char** argv) {
   Display* dpy = XOpenDisplay(NULL);
   if (!dpy) die("cannot open the X display in $DISPLAY");
   fcntl(ConnectionNumber(dpy), F_SETFD, FD_CLOEXEC);
+  int damage_event, damage_error;
+  if (!XQueryExtension(dpy, "DAMAGE", &damage_opcode, &damage_event, &damage_error) ||
+      !XDamageQueryExtension(dpy, &damage_event, &damage_error))
+    die("the X server has no DAMAGE extension");
+  XSetErrorHandler(ignore_damage_errors);
   Window root = DefaultRootWindow(dpy);
   /* Maps of the root's children arrive as MapNotify with event == root. */
   XSelectInput(dpy, root, SubstructureNotifyMask);
@@ -103,41 +137,71 @@ int main(int argc, char** argv) {
   close(fds[0]);
 
   struct pollfd pfd = {.fd = ConnectionNumber(dpy), .events = POLLIN};
+  struct {
+    Window window;
+    Damage damage;
+  } watched[64];
+  int watched_count = 0;
   Window mapped = 0;
+  Damage mapped_damage = 0;
   double map_time = 0;
-  while (!mapped) {
+  /* Each drawing into the mapped window: when, and what the window showed. */
+  struct {
+    double time;
+    unsigned long long hash;
+  } frames[1024];
+  int frame_count = 0;
+  /* Until the map, then for one second more. */
+  while (!mapped || now_ms() - map_time < 1000) {
     while (XPending(dpy)) {
       XEvent ev;
       XNextEvent(dpy, &ev);
+      /* Every new top-level window is watched for drawing from its creation,
+       * so that no drawing right after its map is missed. */
+      if (ev.type == CreateNotify && ev.xcreatewindow.parent == root &&
+          !ev.xcreatewindow.override_redirect && watched_count < 64) {
+        watched[watched_count].window = ev.xcreatewindow.window;
+        watched[watched_count++].damage =
+            XDamageCreate(dpy, ev.xcreatewindow.window, XDamageReportNonEmpty);
+      }
       /* Override-redirect windows (menus, tooltips) are not the main window. */
-      if (ev.type == MapNotify && ev.xmap.event == root && !ev.xmap.override_redirect) {
+      if (!mapped && ev.type == MapNotify && ev.xmap.event == root && !ev.xmap.override_redirect) {
         map_time = now_ms();
         mapped = ev.xmap.window;
-        break;
+        for (int i = 0; i < watched_count; i++)
+          if (watched[i].window == mapped) mapped_damage = watched[i].damage;
+        if (!mapped_damage) die("the mapped window was not seen created");
+      }
+      if (mapped && ev.type == damage_event + XDamageNotify &&
+          ((XDamageNotifyEvent*)&ev)->drawable == mapped && frame_count < 1024) {
+        frames[frame_count].time = now_ms();
+        XDamageSubtract(dpy, mapped_damage, None, None);
+        frames[frame_count++].hash = window_hash(dpy, mapped);
       }
     }
-    if (mapped) break;
     if (waitpid(child, NULL, WNOHANG) == child) {
       child = -1;
-      die("the program exited before mapping a window");
+      die(mapped ? "the program exited within a second of mapping its window"
+                 : "the program exited before mapping a window");
     }
     if (now_ms() - start > kTimeoutMs) die("no window was mapped within 30 s");
-    poll(&pfd, 1, 50);
+    poll(&pfd, 1, 20);
   }
+  /* The first frame is the first drawing after which the window showed what
+   * it shows a second after its map; the server's own clearing of a window
+   * as it maps is not a frame. */
+  const unsigned long long settled = window_hash(dpy, mapped);
+  double frame_time = -1;
+  for (int i = frame_count - 1; i >= 0 && frames[i].hash == settled; i--)
+    frame_time = frames[i].time;
+  if (frame_time < 0) die("the window's picture was still changing a second after its map");
 
   XWindowAttributes attrs;
   XGetWindowAttributes(dpy, mapped, &attrs);
-  printf("map_ms %.3f\npid %d\nwindow 0x%lx %dx%d\n", map_time - start, (int)child,
-         (unsigned long)mapped, attrs.width, attrs.height);
+  printf("map_ms %.3f\nframe_ms %.3f\npid %d\nwindow 0x%lx %dx%d\n", map_time - start,
+         frame_time - start, (int)child, (unsigned long)mapped, attrs.width, attrs.height);
   fflush(stdout);
 
-  struct timespec one_second = {1, 0};
-  while (nanosleep(&one_second, &one_second) != 0 && errno == EINTR) {
-  }
-  if (waitpid(child, NULL, WNOHANG) == child) {
-    child = -1;
-    die("the program exited within a second of mapping its window");
-  }
   long kb = read_vmhwm_kb(child);
   if (kb < 0) die("no VmHWM in /proc/PID/status");
   printf("vmhwm_kb %ld\n", kb);
