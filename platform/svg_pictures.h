@@ -1,14 +1,27 @@
 #pragma once
 
+#include <initializer_list>
+
 #include <QCursor>
+#include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
 namespace vorn {
 
-// Renders a vector picture at a size in logical pixels for a device pixel
-// ratio; each (picture, size, ratio) is rendered once and then reused.
+// A vector picture rendered at a size in logical pixels for a device pixel
+// ratio, or read back from the disk where an earlier run rendered it.
+QImage SvgImage(const QString& resource, QSize logicalSize, qreal devicePixelRatio);
+
+// The same, kept in memory: each (picture, size, ratio) is made once and then
+// reused.
 QPixmap SvgPicture(const QString& resource, QSize logicalSize, qreal devicePixelRatio);
+
+// A window icon from a square vector picture, made once for each side in
+// pixels, rather than rendered anew for each size the window system asks of
+// an icon file.
+QIcon SvgIcon(const QString& resource, std::initializer_list<int> sides);
 
 // The open-hand pointer of the movable balls, sharp at the given ratio,
 // grown by boardScale with the board it points at.

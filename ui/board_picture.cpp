@@ -1,10 +1,13 @@
 #include "ui/board_picture.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 
 #include "board/board_geometry.h"
 #include "platform/svg_pictures.h"
@@ -57,11 +60,12 @@ const QPixmap& BoardPicture::Background() {
   wood.setDevicePixelRatio(scale);
   wood.fill(palette().color(QPalette::WindowText));
   QPainter painter(&wood);
-  painter.drawPixmap(0, 0,
-                     SvgPicture(":/assets/board.svg",
-                                QSize(scale_.Pixels(kBackgroundWidthPixels),
-                                      scale_.Pixels(kBackgroundHeightPixels)),
-                                scale));
+  // Drawn once into the wood: the rendered board is not kept beside it.
+  painter.drawImage(
+      0, 0,
+      SvgImage(":/assets/board.svg",
+               QSize(scale_.Pixels(kBackgroundWidthPixels), scale_.Pixels(kBackgroundHeightPixels)),
+               scale));
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(palette().color(QPalette::WindowText), kLineWidthPixels * scale_.Factor(),
                       Qt::SolidLine, Qt::FlatCap));
@@ -92,6 +96,7 @@ void BoardPicture::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setClipRegion(event->region());
   painter.drawPixmap(0, 0, Background());
+  if (afterFirstPaint) QTimer::singleShot(0, this, std::exchange(afterFirstPaint, nullptr));
 }
 
 void BoardPicture::mousePressEvent(QMouseEvent* event) {

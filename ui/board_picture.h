@@ -17,6 +17,9 @@ class BoardPicture : public QWidget {
   // A press: where on the board, and where on the screen.
   std::function<void(Qt::MouseButton, QPointF at, QPointF globalPos)> onMouseDown;
   std::function<void()> onFocusIn;
+  // Run once from the event loop after the board's first picture was drawn,
+  // for work that need not delay it.
+  std::function<void()> afterFirstPaint;
   std::function<void(int key, Qt::KeyboardModifiers modifiers)> onKeyDown;
 
   // Grows the board, its wood and its border lines with the window.

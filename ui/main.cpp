@@ -5,6 +5,7 @@
 #include "platform/bring_to_front.h"
 #include "platform/qt_platform.h"
 #include "platform/running_copy.h"
+#include "platform/svg_pictures.h"
 #include "platform/termination_signals.h"
 #include "ui/form1_window.h"
 #include "ui/languages.h"
@@ -35,7 +36,11 @@ int main(int argc, char* argv[]) {
   runningCopy.OnShowRequest(
       [&window](const QString& token) { vorn::BringToFront(&window, token); });
 
-  window.setWindowIcon(QIcon(":/assets/icon.svg"));
+  // The icon is for task switchers, not for the board: it is rendered once
+  // the board is on screen, in the sizes the window systems ask for.
+  window.Picture1()->afterFirstPaint = [&window] {
+    window.setWindowIcon(vorn::SvgIcon(":/assets/icon.svg", {16, 32, 64, 128}));
+  };
   const QRect screen = window.screen()->availableGeometry();
   window.move(screen.center() - window.rect().center());
   window.show();
