@@ -123,8 +123,6 @@ Form1Window::~Form1Window() {
 
 void Form1Window::Form_Load() {
   f_.GameLevel = ReadStoredLevel(platform_);
-  SetBoardSize(StartingBoardSize());
-  ShapeToTriangle();
   SetBalls(f_);
   f_.NewGame = true;
   f_.FreshBoard = true;
@@ -135,13 +133,19 @@ void Form1Window::Form_Load() {
   f_.Menu.mnuHint.Visible = true;
   CheckLevelItem(f_);
   CheckBlk(f_, platform_);
-  SyncView();
+  // The window is cut and its elements placed once, for the balls as set
+  // and at the size it starts with.
+  const std::int16_t size = StartingBoardSize();
+  const bool resized = BoardScale(size / 100.0).Factor() != scale_.Factor();
+  SetBoardSize(size);
+  if (!resized) {
+    ShapeToTriangle();
+    SyncView();
+  }
 }
 
 void Form1Window::ShapeToTriangle() {
   const bool smooth = DesktopComposites();
-  shapedPast_ = PastTheTriangle();
-  CutToTriangle(this, scale_.Triangle(), smooth, RegionOf(shapedPast_));
   picture1_->SetSmoothEdges(smooth);
   // The holes belong to the wood, cut with it; balls are shown whole.
   QPainterPath outline;
@@ -150,6 +154,7 @@ void Form1Window::ShapeToTriangle() {
     outline.closeSubpath();
   }
   for (ImageElement* element : image2_) element->SetWindowOutline(outline);
+  ShapeWindow();
 }
 
 std::vector<Form1Window::ShownPart> Form1Window::PastTheTriangle() const {
@@ -194,9 +199,13 @@ void Form1Window::ShapeWindow() {
   // Called on every step of a carry: the region is built only when what
   // reaches past the triangle changed.
   std::vector<ShownPart> past = PastTheTriangle();
-  if (past == shapedPast_) return;
+  const QPolygon triangle = scale_.Triangle();
+  const bool smooth = picture1_->SmoothEdges();
+  if (past == shapedPast_ && triangle == shapedTriangle_ && smooth == shapedSmooth_) return;
   shapedPast_ = std::move(past);
-  CutToTriangle(this, scale_.Triangle(), picture1_->SmoothEdges(), RegionOf(shapedPast_));
+  shapedTriangle_ = triangle;
+  shapedSmooth_ = smooth;
+  CutToTriangle(this, triangle, smooth, RegionOf(shapedPast_));
 }
 
 void Form1Window::SetBoardSize(std::int16_t percent) {
@@ -217,7 +226,6 @@ void Form1Window::SetBoardSize(std::int16_t percent) {
   landingFor_ = -2;  // the landing dots are placed anew
   setFixedSize(scale_.ClientSize());
   picture1_->SetScale(scale_);
-  ShapeToTriangle();
   SyncView();
   // A hint's rings stay with their holes.
   for (HoleMark* mark : {hintFrom_, hintTo_}) {
@@ -225,6 +233,8 @@ void Form1Window::SetBoardSize(std::int16_t percent) {
       mark->ShowAround(mark->Hole(), image2_[mark->Hole()]->geometry(), scale_.Factor());
     }
   }
+  // Cut with everything in its place at the new size.
+  ShapeToTriangle();
   if (!isVisible()) return;
   move((centre - QPointF(width(), height()) / 2).toPoint());
   placedCentre_ = centre;

@@ -186,8 +186,11 @@ class Form1Window : public QWidget {
   // The centre the board was last placed around by a change of size.
   std::optional<QPointF> placedCentre_;
   bool screenWatched_ = false;
-  // What of the balls and marks the window's shape last took in.
+  // What the window's shape was last cut for: the balls and marks reaching
+  // past the triangle, the triangle, and whether its edges are smooth.
   std::vector<ShownPart> shapedPast_;
+  QPolygon shapedTriangle_;
+  bool shapedSmooth_ = false;
   // The level whose best time the last counted win made, if it did.
   std::optional<int> newRecordLevel_;
   bool unloaded_ = false;
