@@ -6,10 +6,10 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QVariantMap>
+
+#include "platform/user_socket.h"
 
 namespace vorn {
 
@@ -103,38 +103,22 @@ bool RunningCopy::BecomeOnTheBus(const QString& token) {
 }
 
 bool RunningCopy::BecomeOnTheSocket(const QString& token) {
-  const QString name = SocketName(appId_);
-  QLocalSocket running;
-  running.connectToServer(name);
-  if (running.waitForConnected(kAnswerMs)) {
-    // A copy runs there; it answers once it has shown itself, and a busy
-    // one still has the request.
-    running.write(token.toUtf8() + "\n");
-    running.waitForBytesWritten(kAnswerMs);
-    running.waitForReadyRead(kAnswerMs);
-    return false;
+  const QString path = SocketName(appId_);
+  switch (AskOverSocket(path, token.toUtf8() + "\n", kAnswerMs)) {
+    case SocketAnswer::Answered:
+      return false;
+    case SocketAnswer::Unreachable:
+      // Another copy starting at this moment, or a socket this one may not
+      // use: this copy goes on by itself.
+      return true;
+    case SocketAnswer::NobodyListens:
+      break;
   }
   // Only a socket that nobody listens on any more, left by a copy that
-  // ended, is replaced; another copy starting at this moment keeps its own.
-  const auto error = running.error();
-  if (error != QLocalSocket::ConnectionRefusedError && error != QLocalSocket::ServerNotFoundError) {
-    return true;
-  }
-  QLocalServer::removeServer(name);
-  server_ = std::make_unique<QLocalServer>();
-  server_->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server_->listen(name)) return true;
-  connect(server_.get(), &QLocalServer::newConnection, this, [this] {
-    while (QLocalSocket* start = server_->nextPendingConnection()) {
-      connect(start, &QLocalSocket::disconnected, start, &QObject::deleteLater);
-      connect(start, &QLocalSocket::readyRead, this, [this, start] {
-        if (!start->canReadLine()) return;
-        Show(QString::fromUtf8(start->readLine()).trimmed());
-        start->write("shown\n");
-        start->flush();
-      });
-    }
-  });
+  // ended, is taken over.
+  listener_ = std::make_unique<SocketListener>();
+  listener_->Listen(path,
+                    [this](const QByteArray& line) { Show(QString::fromUtf8(line).trimmed()); });
   return true;
 }
 

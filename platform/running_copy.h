@@ -6,9 +6,9 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-
 namespace vorn {
+
+class SocketListener;
 
 // One copy of the game runs in a user's session. The first copy owns the
 // desktop id's name on the session bus, where desktops activate it (the
@@ -43,7 +43,7 @@ class RunningCopy : public QObject {
 
   QString appId_;
   ShowRequest show_;
-  std::unique_ptr<QLocalServer> server_;
+  std::unique_ptr<SocketListener> listener_;
   bool onTheBus_ = false;
 };
 
