@@ -106,9 +106,11 @@ void PictureCache::Store(const QString& name, const QByteArray& version, qreal d
   }
   // Written whole under a temporary name and then renamed, so a reader never
   // finds half a picture; a full disk or a file-size limit leaves nothing.
+  // Unbuffered: a buffered write fails only at the commit's flush, and the
+  // cut file was then put in place all the same.
   const FileSizeSignalIgnored keepRunning;
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
   if (file.write(bytes) != bytes.size()) {
     file.cancelWriting();
     return;
