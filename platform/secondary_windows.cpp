@@ -7,6 +7,8 @@
 #include <QTimer>
 
 #include "platform/task_bar.h"
+#include "platform/wayland_shell.h"
+#include "platform/window_focus.h"
 
 #ifdef VORN_WITH_XCB
 #include <xcb/xcb.h>
@@ -65,15 +67,14 @@ class SecondaryWindowKeeper : public QObject {
     if (shows) {
       SyncWindowPosition(board_);
       SetSkipTaskBarStates(window);
+      MarkModalForGnome(window);
     } else {
       // Window managers pass the focus back to a window of the task bar;
       // the board, which has no entry there, asks for it itself, once the
       // window manager has seen the closed window go and left the focus
-      // nowhere.
+      // nowhere. Wayland compositors give it back themselves.
       QTimer::singleShot(kRefocusDelayMs, board_, [board = board_] {
-        if (board && board->isVisible() && !QApplication::activeWindow()) {
-          board->activateWindow();
-        }
+        if (board && board->isVisible() && !QApplication::activeWindow()) AskForKeyboard(board);
       });
     }
     return false;

@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QGuiApplication>
 
+#include "platform/wayland_shell.h"
+
 #ifdef VORN_WITH_XCB
 #include <xcb/xcb.h>
 
@@ -61,26 +63,28 @@ void AddSkipStates(QWidget* window) {
 #endif
 
 // Sets the states on every show, before the window is mapped: a window
-// manager drops them whenever a window is withdrawn.
+// manager drops them whenever a window is withdrawn. The window kept off the
+// task bar this way is the board, which Alt+Tab still finds.
 class TaskBarKeeper : public QObject {
  public:
   using QObject::QObject;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show) SetSkipTaskBarStates(static_cast<QWidget*>(watched));
+    if (event->type() == QEvent::Show) {
+      SetSkipTaskBarStates(static_cast<QWidget*>(watched), InTaskSwitcher::kYes);
+    }
     return false;
   }
 };
 
 }  // namespace
 
-void SetSkipTaskBarStates(QWidget* window) {
+void SetSkipTaskBarStates(QWidget* window, InTaskSwitcher switcher) {
 #ifdef VORN_X11_WINDOW_STATES
   if (QGuiApplication::platformName() == "xcb") AddSkipStates(window);
-#else
-  Q_UNUSED(window);
 #endif
+  KeepOffPlasmaTaskBar(window, switcher == InTaskSwitcher::kYes);
 }
 
 void KeepOffTaskBar(QWidget* window) {

@@ -7,6 +7,7 @@
 #include "platform/running_copy.h"
 #include "platform/svg_pictures.h"
 #include "platform/termination_signals.h"
+#include "platform/window_focus.h"
 #include "ui/form1_window.h"
 #include "ui/languages.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
   const QString launchToken =
       qEnvironmentVariable("XDG_ACTIVATION_TOKEN", qEnvironmentVariable("DESKTOP_STARTUP_ID"));
   QApplication app(argc, argv);
+  vorn::StopActivationOnFocusChange();
   // A copy already running comes to the front instead, and this one ends.
   vorn::RunningCopy runningCopy(VORN_APP_ID);
   if (!runningCopy.BecomeTheOnlyCopy(launchToken)) return 0;
@@ -45,7 +47,8 @@ int main(int argc, char* argv[]) {
   window.move(screen.center() - window.rect().center());
   window.show();
   // Window managers give a new window the keyboard by its task-bar entry,
-  // and the board has none: it asks for the keyboard itself once mapped.
-  window.activateWindow();
+  // and the board has none: it asks for the keyboard itself once mapped
+  // (a Wayland compositor gives it unasked).
+  vorn::AskForKeyboard(&window);
   return QApplication::exec();
 }
