@@ -18,6 +18,7 @@
  *   release B                      let go of B where the pointer is
  *   drag WIN X0 Y0 X1 Y1 STEPS MS  left drag in STEPS moves, MS apart
  *   key KEY...                     type keys: F2, Return, alt+F4, ...
+ *   key-held MS KEY...             the same, each held down for MS
  *   snap WIN FILE                  save the window's area of the screen (PPM)
  *   settle WIN FILE MS             wait until the window's area equals FILE
  *   burst WIN X0 Y0 XM YM X1 Y1 MS FILE
@@ -139,7 +140,7 @@ static void button(int b, int down) {
   XTestFakeButtonEvent(dpy, b, down, CurrentTime);
 }
 
-static int key_sequence(int argc, char** argv) {
+static int key_sequence(int argc, char** argv, double hold_ms) {
   for (int i = 0; i < argc; i++) {
     char combo[128];
     KeyCode codes[8];
@@ -159,6 +160,10 @@ static int key_sequence(int argc, char** argv) {
       codes[n++] = code;
     }
     for (int k = 0; k < n; k++) XTestFakeKeyEvent(dpy, codes[k], True, CurrentTime);
+    if (hold_ms > 0) {
+      XSync(dpy, False);
+      sleep_ms(hold_ms);
+    }
     for (int k = n - 1; k >= 0; k--) XTestFakeKeyEvent(dpy, codes[k], False, CurrentTime);
     XSync(dpy, False);
     sleep_ms(20);
@@ -532,7 +537,9 @@ int main(int argc, char** argv) {
     button(1, False);
     rc = 0;
   } else if (!strcmp(cmd, "key") && n >= 1) {
-    rc = key_sequence(n, a);
+    rc = key_sequence(n, a, 0);
+  } else if (!strcmp(cmd, "key-held") && n >= 2) {
+    rc = key_sequence(n - 1, a + 1, atof(a[0]));
   } else if (!strcmp(cmd, "snap") && n == 2) {
     rc = cmd_snap(parse_window(a[0]), a[1]);
   } else if (!strcmp(cmd, "settle") && n == 3) {
