@@ -163,6 +163,9 @@ FileError ReadRegularFile(const std::string& path, std::size_t maxBytes, std::st
   if (!S_ISREG(st.st_mode)) return NotRegularFileText(KindOfMode(st.st_mode));
   if (fileSize) *fileSize = static_cast<std::uint64_t>(st.st_size);
   std::string out;
+  // Room for the whole file at once, so a large one is not copied as it grows.
+  out.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(
+      maxBytes, static_cast<std::uint64_t>(std::max<off_t>(st.st_size, 0)))));
   while (out.size() < maxBytes) {
     const std::size_t at = out.size();
     const std::size_t want = std::min(kChunk, maxBytes - at);
