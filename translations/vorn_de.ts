@@ -74,6 +74,78 @@
         <source>The level and board size could not be saved: %1</source>
         <translation>Stufe und Brettgröße konnten nicht gespeichert werden: %1</translation>
     </message>
+    <message>
+        <source>1 ball left.</source>
+        <translation>1 Kugel übrig.</translation>
+    </message>
+    <message>
+        <source>%1 balls left.</source>
+        <translation>%1 Kugeln übrig.</translation>
+    </message>
+    <message>
+        <source>Redone: row %1, hole %2 to row %3, hole %4.</source>
+        <translation>Wiederholt: Reihe %1, Loch %2 nach Reihe %3, Loch %4.</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2 to row %3, hole %4. Ball taken from row %5, hole %6.</source>
+        <translation>Reihe %1, Loch %2 nach Reihe %3, Loch %4. Kugel genommen aus Reihe %5, Loch %6.</translation>
+    </message>
+    <message>
+        <source>Undone: row %1, hole %2 back to row %3, hole %4.</source>
+        <translation>Rückgängig: Reihe %1, Loch %2 zurück nach Reihe %3, Loch %4.</translation>
+    </message>
+    <message>
+        <source>Starting hole: row %1, hole %2.</source>
+        <translation>Startloch: Reihe %1, Loch %2.</translation>
+    </message>
+    <message>
+        <source>Lifted. 1 landing hole.</source>
+        <translation>Angehoben. 1 Landeloch.</translation>
+    </message>
+    <message>
+        <source>Lifted. %1 landing holes.</source>
+        <translation>Angehoben. %1 Landelöcher.</translation>
+    </message>
+    <message>
+        <source>Put back.</source>
+        <translation>Zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>Edge of the board.</source>
+        <translation>Rand des Bretts.</translation>
+    </message>
+    <message>
+        <source>No other landing hole.</source>
+        <translation>Kein anderes Landeloch.</translation>
+    </message>
+    <message>
+        <source>No other ball can jump.</source>
+        <translation>Keine andere Kugel kann springen.</translation>
+    </message>
+    <message>
+        <source>No ball here.</source>
+        <translation>Hier ist keine Kugel.</translation>
+    </message>
+    <message>
+        <source>This ball cannot jump.</source>
+        <translation>Diese Kugel kann nicht springen.</translation>
+    </message>
+    <message>
+        <source>The starting hole is chosen before the first jump.</source>
+        <translation>Das Startloch wird vor dem ersten Sprung gewählt.</translation>
+    </message>
+    <message>
+        <source>No jump yet.</source>
+        <translation>Noch kein Sprung.</translation>
+    </message>
+    <message>
+        <source>Time since the first jump: %1:%2.</source>
+        <translation>Zeit seit dem ersten Sprung: %1:%2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, hole %2 to row %3, hole %4.</source>
+        <translation>Tipp: Reihe %1, Loch %2 nach Reihe %3, Loch %4.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

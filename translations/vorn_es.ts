@@ -74,6 +74,78 @@
         <source>The level and board size could not be saved: %1</source>
         <translation>No se pudieron guardar el nivel y el tamaño del tablero: %1</translation>
     </message>
+    <message>
+        <source>1 ball left.</source>
+        <translation>Queda 1 bola.</translation>
+    </message>
+    <message>
+        <source>%1 balls left.</source>
+        <translation>Quedan %1 bolas.</translation>
+    </message>
+    <message>
+        <source>Redone: row %1, hole %2 to row %3, hole %4.</source>
+        <translation>Rehecho: fila %1, hoyo %2 a fila %3, hoyo %4.</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2 to row %3, hole %4. Ball taken from row %5, hole %6.</source>
+        <translation>Fila %1, hoyo %2 a fila %3, hoyo %4. Bola quitada de fila %5, hoyo %6.</translation>
+    </message>
+    <message>
+        <source>Undone: row %1, hole %2 back to row %3, hole %4.</source>
+        <translation>Deshecho: fila %1, hoyo %2 vuelve a fila %3, hoyo %4.</translation>
+    </message>
+    <message>
+        <source>Starting hole: row %1, hole %2.</source>
+        <translation>Hoyo inicial: fila %1, hoyo %2.</translation>
+    </message>
+    <message>
+        <source>Lifted. 1 landing hole.</source>
+        <translation>Levantada. 1 hoyo de llegada.</translation>
+    </message>
+    <message>
+        <source>Lifted. %1 landing holes.</source>
+        <translation>Levantada. %1 hoyos de llegada.</translation>
+    </message>
+    <message>
+        <source>Put back.</source>
+        <translation>Devuelta.</translation>
+    </message>
+    <message>
+        <source>Edge of the board.</source>
+        <translation>Borde del tablero.</translation>
+    </message>
+    <message>
+        <source>No other landing hole.</source>
+        <translation>Ningún otro hoyo de llegada.</translation>
+    </message>
+    <message>
+        <source>No other ball can jump.</source>
+        <translation>Ninguna otra bola puede saltar.</translation>
+    </message>
+    <message>
+        <source>No ball here.</source>
+        <translation>Aquí no hay bola.</translation>
+    </message>
+    <message>
+        <source>This ball cannot jump.</source>
+        <translation>Esta bola no puede saltar.</translation>
+    </message>
+    <message>
+        <source>The starting hole is chosen before the first jump.</source>
+        <translation>El hoyo inicial se elige antes del primer salto.</translation>
+    </message>
+    <message>
+        <source>No jump yet.</source>
+        <translation>Aún no hay saltos.</translation>
+    </message>
+    <message>
+        <source>Time since the first jump: %1:%2.</source>
+        <translation>Tiempo desde el primer salto: %1:%2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, hole %2 to row %3, hole %4.</source>
+        <translation>Pista: fila %1, hoyo %2 a fila %3, hoyo %4.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -74,6 +74,78 @@
         <source>The level and board size could not be saved: %1</source>
         <translation>Le niveau et la taille du plateau n&apos;ont pas pu être enregistrés : %1</translation>
     </message>
+    <message>
+        <source>1 ball left.</source>
+        <translation>Il reste 1 bille.</translation>
+    </message>
+    <message>
+        <source>%1 balls left.</source>
+        <translation>Il reste %1 billes.</translation>
+    </message>
+    <message>
+        <source>Redone: row %1, hole %2 to row %3, hole %4.</source>
+        <translation>Rétabli : rangée %1, trou %2 vers rangée %3, trou %4.</translation>
+    </message>
+    <message>
+        <source>Row %1, hole %2 to row %3, hole %4. Ball taken from row %5, hole %6.</source>
+        <translation>Rangée %1, trou %2 vers rangée %3, trou %4. Bille prise en rangée %5, trou %6.</translation>
+    </message>
+    <message>
+        <source>Undone: row %1, hole %2 back to row %3, hole %4.</source>
+        <translation>Annulé : rangée %1, trou %2 revenu en rangée %3, trou %4.</translation>
+    </message>
+    <message>
+        <source>Starting hole: row %1, hole %2.</source>
+        <translation>Trou de départ : rangée %1, trou %2.</translation>
+    </message>
+    <message>
+        <source>Lifted. 1 landing hole.</source>
+        <translation>Soulevée. 1 trou d’arrivée.</translation>
+    </message>
+    <message>
+        <source>Lifted. %1 landing holes.</source>
+        <translation>Soulevée. %1 trous d’arrivée.</translation>
+    </message>
+    <message>
+        <source>Put back.</source>
+        <translation>Reposée.</translation>
+    </message>
+    <message>
+        <source>Edge of the board.</source>
+        <translation>Bord du plateau.</translation>
+    </message>
+    <message>
+        <source>No other landing hole.</source>
+        <translation>Aucun autre trou d’arrivée.</translation>
+    </message>
+    <message>
+        <source>No other ball can jump.</source>
+        <translation>Aucune autre bille ne peut sauter.</translation>
+    </message>
+    <message>
+        <source>No ball here.</source>
+        <translation>Pas de bille ici.</translation>
+    </message>
+    <message>
+        <source>This ball cannot jump.</source>
+        <translation>Cette bille ne peut pas sauter.</translation>
+    </message>
+    <message>
+        <source>The starting hole is chosen before the first jump.</source>
+        <translation>Le trou de départ se choisit avant le premier saut.</translation>
+    </message>
+    <message>
+        <source>No jump yet.</source>
+        <translation>Pas encore de saut.</translation>
+    </message>
+    <message>
+        <source>Time since the first jump: %1:%2.</source>
+        <translation>Temps depuis le premier saut : %1:%2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, hole %2 to row %3, hole %4.</source>
+        <translation>Indice : rangée %1, trou %2 vers rangée %3, trou %4.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

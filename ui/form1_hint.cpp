@@ -51,6 +51,7 @@ void Form1Window::HintAnswered(const Solver::Answer& answer) {
                           scale_.Factor());
     hintTo_->ShowAround(answer.hint->to, image2_[answer.hint->to]->geometry(), scale_.Factor());
     ShapeWindow();
+    spoken_->Say(DescribeHint(f_, answer.hint->from, answer.hint->to));
     return;
   }
   platform_.MsgBox(NoWinningLineText(f_), MsgButtons::OK, MsgIcon::Information, "VORN");

@@ -58,6 +58,7 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
   setAttribute(Qt::WA_TranslucentBackground);
 
   picture1_ = new BoardPicture(this);
+  spoken_ = new SpokenNotice(this);
   picture1_->onMouseDown = [this](Qt::MouseButton b, QPointF at, QPointF globalPos) {
     Picture1_MouseDown(b, at, globalPos);
   };
@@ -70,6 +71,9 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
       SyncWindowPosition(this);
       announcer_.Refocus();
       announcer_.Announce(f_, picture1_);
+      // The first time, after the board's own name: where the ring stands.
+      if (!boardIntroduced_) spoken_->Say(DescribeBoard(f_));
+      boardIntroduced_ = true;
     });
   };
   picture1_->onKeyDown = [this](int key, Qt::KeyboardModifiers modifiers) {
@@ -388,6 +392,11 @@ void Form1Window::SyncView() {
   MirrorMenu(f_.Menu, menu_);
   ShapeWindow();
   announcer_.Announce(f_, picture1_);
+  if (!f_.Dragging) {
+    BoardSnapshot now = Snapshot(f_);
+    if (boardIntroduced_) spoken_->Say(DescribeChange(f_, spokenState_, now));
+    spokenState_ = std::move(now);
+  }
 }
 
 std::vector<int> Form1Window::LandingMarks() const {
@@ -557,6 +566,9 @@ void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_F1:
       ShowPopUpMenu(QCursor::pos());
       break;
+    case Qt::Key_F4:
+      spoken_->Say(DescribePosition(f_, platform_.Now()));
+      return;
     case Qt::Key_F8:
       PutBallsBack();
       Animated([this] {
@@ -610,7 +622,10 @@ bool Form1Window::PlayKey(int key, Qt::KeyboardModifiers held) {
   // With Shift, Tab goes back and Space or Enter chooses the starting hole.
   if (shift && boardKey == BoardKey::Next) boardKey = BoardKey::Previous;
   if (shift && boardKey == BoardKey::Act) boardKey = BoardKey::ChooseStart;
+  const BoardSnapshot before = Snapshot(f_);
   Animated([&] { BoardKeyDown(f_, platform_, boardKey); });
+  // A key that changed nothing says why.
+  if (Snapshot(f_) == before) spoken_->Say(WhyNothing(f_, boardKey));
   return true;
 }
 

@@ -17,8 +17,10 @@
 #include "ui/ball_movement.h"
 #include "ui/board_accessible.h"
 #include "ui/board_picture.h"
+#include "ui/board_speech.h"
 #include "ui/hint_search.h"
 #include "ui/popup_menu.h"
+#include "ui/spoken_notice.h"
 #include "ui/twips.h"
 
 namespace vorn {
@@ -45,6 +47,7 @@ class Form1Window : public QWidget {
   void SyncView();
 
   BoardPicture* Picture1() const { return picture1_; }
+  const SpokenNotice& Spoken() const { return *spoken_; }
   ImageElement* Ball(int index) const { return image1_[index]; }
   ImageElement* Hole(int index) const { return image2_[index]; }
   const PopUpMenuActions& Menu() const { return menu_; }
@@ -208,6 +211,11 @@ class Form1Window : public QWidget {
   // The hole whose ball the dots are shown for; -1 while none are.
   int landingFor_ = -1;
   BoardAnnouncer announcer_;
+  // What a screen reader is told of each action, and the game as it was last
+  // told; nothing is said before the board was first introduced.
+  SpokenNotice* spoken_ = nullptr;
+  BoardSnapshot spokenState_;
+  bool boardIntroduced_ = false;
   BallMovement movement_;
   // How many times the view was brought up to date: the platform does so
   // before every message it shows.

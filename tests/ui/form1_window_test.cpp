@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <regex>
 #include <set>
 #include <string>
 #include <string_view>
@@ -655,6 +656,42 @@ TEST_F(WindowTest, AssistiveTechnologyHearsEachHoleByPlaceAndContentAndFollowsTh
   // Menu items are named without their keys, which are told apart.
   QAccessibleInterface* undo = QAccessible::queryAccessibleInterface(menu().mnuPopUp)->child(0);
   EXPECT_EQ(undo->text(QAccessible::Name) + "|" + undo->text(QAccessible::Accelerator), "Undo|F8");
+}
+
+TEST_F(WindowTest, AScreenReaderIsToldWhatEachKeyDidOrWhyItDidNothing) {
+  // What was said after each key, "-" for nothing.
+  int said = 0;
+  const auto heard = [&] {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    if (w().Spoken().SaidCount() == said) return std::string("-");
+    said = w().Spoken().SaidCount();
+    return "[" + w().Spoken().LastSaid().toStdString() + "]";
+  };
+  // Once shown, after the board's name: the ring's hole.
+  EXPECT_EQ(heard(), "[Row 1, hole 1: empty. 14 balls left.]");
+  // The first key shows the ring; then the edge, an empty hole, a lift, a
+  // jump by Tab and Space, the position, an undo and a redo, and what cannot
+  // be done.
+  EXPECT_EQ(Keys("UU!sDDsTs489s!s", heard),
+            "- [Edge of the board.] [No ball here.] - - [Lifted. 1 landing hole.] - "
+            "[Row 3, hole 1 to row 1, hole 1. Ball taken from row 2, hole 1. 13 balls left.] "
+            "[13 balls left. Time since the first jump: 0:00.] "
+            "[Undone: row 1, hole 1 back to row 3, hole 1. 14 balls left.] "
+            "[Redone: row 3, hole 1 to row 1, hole 1. 13 balls left.] [This ball cannot jump.] "
+            "[The starting hole is chosen before the first jump.] ");
+  // A hint says its jump; a reset says the new board once; the starting
+  // hole moved.
+  menu().mnuHint->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !w().HintSearching(); }));
+  const std::string hint = heard();
+  EXPECT_TRUE(
+      std::regex_match(hint, std::regex(R"(\[Hint: row \d, hole \d to row \d, hole \d\.\])")))
+      << hint;
+  menu().mnuReset->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w().Spoken().SaidCount() != said; }));
+  EXPECT_EQ(heard(), "[Row 1, hole 1: empty. 14 balls left.]");
+  EXPECT_EQ(heard(), "-");
+  EXPECT_EQ(Keys("D!s", heard), "- [Starting hole: row 2, hole 1. 14 balls left.] ");
 }
 
 TEST_F(WindowTest, HintAndFocusRingsStandOutThreeToOneOnTheWoodEveryBallAndAnEmptyHole) {
