@@ -308,6 +308,14 @@ Der leere Kreis kann zu Beginn überall sein: Klicken Sie vor dem ersten Zug mit
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>With the mouse, drag a ball over a neighbour into an empty hole, or click the ball and then the hole it is to land in.
+With the keys, the arrows move the white ring from hole to hole and Tab goes to the next ball that can jump. Space or Enter lifts the ringed ball; Tab then goes over the holes it can land in, and Space or Enter jumps it there. Escape puts it back. Before the first jump, Shift+Space empties the ringed hole to start from there.
+F3 shows a jump on a line that can still be won. F8 undoes a jump and F9 makes it again. F4 tells the balls left and the time since the first jump. F2 starts again, and F1, the Menu key or Shift+F10 opens the menu.</source>
+        <translation>Mit der Maus ziehen Sie eine Kugel über eine benachbarte in ein leeres Loch, oder Sie klicken die Kugel und dann das Loch an, in dem sie landen soll.
+Mit der Tastatur bewegen die Pfeiltasten den weißen Ring von Loch zu Loch, und Tab geht zur nächsten Kugel, die springen kann. Leertaste oder Eingabe hebt die Kugel im Ring an; Tab geht dann über die Löcher, in denen sie landen kann, und Leertaste oder Eingabe lässt sie dorthin springen. Escape legt sie zurück. Vor dem ersten Sprung leert Umschalt+Leertaste das Loch im Ring, um von dort zu beginnen.
+F3 zeigt einen Sprung auf einem Weg, der noch gewonnen werden kann. F8 nimmt einen Sprung zurück, F9 macht ihn wieder. F4 sagt die übrigen Kugeln und die Zeit seit dem ersten Sprung. F2 beginnt neu, und F1, die Menütaste oder Umschalt+F10 öffnet das Menü.</translation>
+    </message>
 </context>
 <context>
     <name>mnuPopUp</name>
@@ -374,6 +382,10 @@ Der leere Kreis kann zu Beginn überall sein: Klicken Sie vor dem ersten Zug mit
     <message>
         <source>H&amp;int</source>
         <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 Reihen</translation>
     </message>
 </context>
 </TS>

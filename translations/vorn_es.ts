@@ -308,6 +308,14 @@ El círculo vacío puede estar en cualquier lugar: al principio, haga clic derec
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>With the mouse, drag a ball over a neighbour into an empty hole, or click the ball and then the hole it is to land in.
+With the keys, the arrows move the white ring from hole to hole and Tab goes to the next ball that can jump. Space or Enter lifts the ringed ball; Tab then goes over the holes it can land in, and Space or Enter jumps it there. Escape puts it back. Before the first jump, Shift+Space empties the ringed hole to start from there.
+F3 shows a jump on a line that can still be won. F8 undoes a jump and F9 makes it again. F4 tells the balls left and the time since the first jump. F2 starts again, and F1, the Menu key or Shift+F10 opens the menu.</source>
+        <translation>Con el ratón, arrastre una bola por encima de una vecina hasta un hoyo vacío, o haga clic en la bola y luego en el hoyo donde debe caer.
+Con el teclado, las flechas mueven el anillo blanco de hoyo en hoyo y Tab va a la siguiente bola que puede saltar. Espacio o Intro levanta la bola del anillo; Tab recorre entonces los hoyos donde puede caer, y Espacio o Intro la hace saltar allí. Escape la devuelve. Antes del primer salto, Mayús+Espacio vacía el hoyo del anillo para empezar desde allí.
+F3 muestra un salto en una línea que aún se puede ganar. F8 deshace un salto y F9 lo rehace. F4 dice las bolas que quedan y el tiempo desde el primer salto. F2 vuelve a empezar, y F1, la tecla Menú o Mayús+F10 abre el menú.</translation>
+    </message>
 </context>
 <context>
     <name>mnuPopUp</name>
@@ -374,6 +382,10 @@ El círculo vacío puede estar en cualquier lugar: al principio, haga clic derec
     <message>
         <source>H&amp;int</source>
         <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 filas</translation>
     </message>
 </context>
 </TS>

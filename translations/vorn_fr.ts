@@ -308,6 +308,14 @@ Le cercle vide peut être n&apos;importe où : au début, cliquez avec le bouton
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>With the mouse, drag a ball over a neighbour into an empty hole, or click the ball and then the hole it is to land in.
+With the keys, the arrows move the white ring from hole to hole and Tab goes to the next ball that can jump. Space or Enter lifts the ringed ball; Tab then goes over the holes it can land in, and Space or Enter jumps it there. Escape puts it back. Before the first jump, Shift+Space empties the ringed hole to start from there.
+F3 shows a jump on a line that can still be won. F8 undoes a jump and F9 makes it again. F4 tells the balls left and the time since the first jump. F2 starts again, and F1, the Menu key or Shift+F10 opens the menu.</source>
+        <translation>À la souris, faites glisser une bille par-dessus une voisine dans un trou vide, ou cliquez la bille puis le trou où elle doit arriver.
+Au clavier, les flèches déplacent l’anneau blanc de trou en trou et Tab va à la bille suivante qui peut sauter. Espace ou Entrée soulève la bille sous l’anneau ; Tab parcourt alors les trous où elle peut arriver, et Espace ou Entrée l’y fait sauter. Échap la repose. Avant le premier saut, Maj+Espace vide le trou sous l’anneau pour partir de là.
+F3 montre un saut sur une ligne encore gagnante. F8 annule un saut et F9 le refait. F4 donne les billes restantes et le temps depuis le premier saut. F2 recommence, et F1, la touche Menu ou Maj+F10 ouvre le menu.</translation>
+    </message>
 </context>
 <context>
     <name>mnuPopUp</name>
@@ -374,6 +382,10 @@ Le cercle vide peut être n&apos;importe où : au début, cliquez avec le bouton
     <message>
         <source>H&amp;int</source>
         <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 rangées</translation>
     </message>
 </context>
 </TS>

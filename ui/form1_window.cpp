@@ -524,10 +524,14 @@ void Form1Window::Picture1_MouseDown(Qt::MouseButton button, QPointF at, QPointF
   ShowPopUpMenu(globalPos.toPoint());
 }
 
-void Form1Window::ShowPopUpMenu(QPoint globalPos) {
+void Form1Window::ShowPopUpMenu(QPoint globalPos, bool fromKeyboard) {
   PutBallsBack();
   SyncView();
-  menu_.mnuPopUp->popup(globalPos);
+  if (fromKeyboard) {
+    OpenFromKeyboard(menu_.mnuPopUp, globalPos);
+  } else {
+    menu_.mnuPopUp->popup(globalPos);
+  }
 }
 
 void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
@@ -558,13 +562,14 @@ void Form1Window::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     // have told it.
     const bool ring = f_.RingShown && f_.RingHole >= 0 && f_.RingHole < f_.LabelCount;
     if (ring) SyncWindowPosition(this);
-    ShowPopUpMenu(ring ? picture1_->mapToGlobal(image2_[f_.RingHole]->geometry().center())
-                       : QCursor::pos());
+    ShowPopUpMenu(
+        ring ? picture1_->mapToGlobal(image2_[f_.RingHole]->geometry().center()) : QCursor::pos(),
+        true);
     return;
   }
   switch (key) {
     case Qt::Key_F1:
-      ShowPopUpMenu(QCursor::pos());
+      ShowPopUpMenu(QCursor::pos(), true);
       break;
     case Qt::Key_F4:
       spoken_->Say(DescribePosition(f_, platform_.Now()));

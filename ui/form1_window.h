@@ -132,7 +132,7 @@ class Form1Window : public QWidget {
   // Takes a counted win into the best times.
   void RecordCountedWin();
   void BallMouseEvent(int index, ImageElement::MouseEvent kind, int button, QPointF pos);
-  void ShowPopUpMenu(QPoint globalPos);
+  void ShowPopUpMenu(QPoint globalPos, bool fromKeyboard = false);
   // Ends a carry before anything else may change the board.
   void PutCarriedBallBack();
   // Acts, shows the new board, and shows a jump made or taken back by it as

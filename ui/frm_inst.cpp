@@ -17,6 +17,18 @@ const char* const kInstructionsText = QT_TRANSLATE_NOOP(
     " Right_Click on the circle you want to be the initial empty one at the beggining of the"
     " game.");
 
+const char* const kKeysText = QT_TRANSLATE_NOOP(
+    "frmInst",
+    "With the mouse, drag a ball over a neighbour into an empty hole, or click the ball and then "
+    "the hole it is to land in.\n"
+    "With the keys, the arrows move the white ring from hole to hole and Tab goes to the next "
+    "ball that can jump. Space or Enter lifts the ringed ball; Tab then goes over the holes it "
+    "can land in, and Space or Enter jumps it there. Escape puts it back. Before the first jump, "
+    "Shift+Space empties the ringed hole to start from there.\n"
+    "F3 shows a jump on a line that can still be won. F8 undoes a jump and F9 makes it again. "
+    "F4 tells the balls left and the time since the first jump. F2 starts again, and F1, the "
+    "Menu key or Shift+F10 opens the menu.");
+
 FrmInst::FrmInst(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
@@ -28,13 +40,16 @@ FrmInst::FrmInst(QWidget* parent)
   text1_->setObjectName("Text1");
   fit_.Add(text1_, {120, 120, 3255, 2175});
   text1_->setReadOnly(true);
+  // A caret the arrows move, so that a screen reader reads it line by line.
+  text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   // The window grows to show the whole text, so a scroll bar would only narrow it.
   text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QFont font("MS Sans Serif", 12);
   font.setStyleHint(QFont::SansSerif);
   text1_->setFont(font);
   text1_->setPlainText(
-      QCoreApplication::translate("frmInst", kInstructionsText).replace("\r\n", "\n"));
+      QCoreApplication::translate("frmInst", kInstructionsText).replace("\r\n", "\n") + "\n\n" +
+      QCoreApplication::translate("frmInst", kKeysText));
 
   okButton_ = new QPushButton(QCoreApplication::translate("frmInst", "OK"), this);
   okButton_->setObjectName("OKButton");

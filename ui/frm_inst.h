@@ -11,6 +11,8 @@ namespace vorn {
 
 // The rules of the game, as the instructions window shows them.
 extern const char* const kInstructionsText;
+// How to play with the mouse and with the keys, below the rules.
+extern const char* const kKeysText;
 
 // frmInst: the instructions window, shown without blocking the board.
 class FrmInst : public QDialog {

@@ -3,22 +3,45 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QProxyStyle>
+#include <QTimer>
 
 namespace vorn {
 
 namespace {
 
-// The shortcut is shown beside the caption, and assistive technology reads it
-// apart from the name. The key itself is handled by the board: the shortcut
-// is given a context that never takes a key from it.
+// How long after a menu opened from the keyboard its first item is made
+// active: the window system activates the board once more as the menu maps,
+// and a screen reader would read the board over the item.
+constexpr int kFirstItemDelayMs = 50;
+
+// The shortcut is shown beside the caption, and is part of the item's name:
+// screen readers say a bare key binding such as "F2" only as an access key,
+// which they do not speak by default. The key itself is handled by the
+// board: the shortcut is given a context that never takes a key from it.
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                  QKeySequence shortcut = {}) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
   action->setShortcut(shortcut);
   action->setShortcutContext(Qt::WidgetShortcut);
+  // The menu shows what follows a tab as it would show the shortcut.
+  if (!shortcut.isEmpty())
+    action->setText(caption + '\t' + shortcut.toString(QKeySequence::NativeText));
   return action;
 }
+
+// Greyed items can be reached with the arrows, so that a player who cannot
+// see them learns they exist; screen readers say they are unavailable.
+class GreyedItemsReachable : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+};
 
 // A caption marked with QT_TRANSLATE_NOOP("mnuPopUp", ...), in the player's language.
 QString Caption(const char* caption) {
@@ -95,7 +118,13 @@ PopUpMenuActions CreatePopUpMenu(QWidget* parent) {
   a.mnuLevel1 = AddItem(a.mnuLevel, "mnuLevel1", QT_TRANSLATE_NOOP("mnuPopUp", "Level &1"));
   a.mnuLevel2 = AddItem(a.mnuLevel, "mnuLevel2", QT_TRANSLATE_NOOP("mnuPopUp", "Level &2"));
   a.mnuLevel3 = AddItem(a.mnuLevel, "mnuLevel3", QT_TRANSLATE_NOOP("mnuPopUp", "Level &3"));
-  for (QAction* level : {a.mnuLevel1, a.mnuLevel2, a.mnuLevel3}) level->setCheckable(true);
+  // Each level says its board's rows beside it.
+  const std::array levels = {a.mnuLevel1, a.mnuLevel2, a.mnuLevel3};
+  for (std::size_t i = 0; i < levels.size(); ++i) {
+    levels[i]->setCheckable(true);
+    levels[i]->setText(levels[i]->text() + '\t' +
+                       QCoreApplication::translate("mnuPopUp", "%1 rows").arg(5 + int(i)));
+  }
   a.mnuSize = AddSubMenu(a.mnuPopUp, "mnuSize", QT_TRANSLATE_NOOP("mnuPopUp", "&Board Size"));
   for (std::size_t i = 0; i < kBoardSizes.size(); ++i) {
     const QByteArray name = "mnuSize" + QByteArray::number(kBoardSizes[i]);
@@ -110,8 +139,26 @@ PopUpMenuActions CreatePopUpMenu(QWidget* parent) {
   a.mnuAbout = AddItem(a.mnuHelp, "mnuAbout", QT_TRANSLATE_NOOP("mnuPopUp", "&About"));
   a.mnuExit = AddItem(a.mnuPopUp, "mnuExit", QT_TRANSLATE_NOOP("mnuPopUp", "&Exit"));
   auto* guard = new HeldButtonRelease(a.mnuPopUp);
-  for (QMenu* menu : {a.mnuPopUp, a.mnuLevel, a.mnuSize, a.mnuHelp}) guard->Watch(menu);
+  auto* style = new GreyedItemsReachable();
+  style->setParent(a.mnuPopUp);
+  for (QMenu* menu : {a.mnuPopUp, a.mnuLevel, a.mnuSize, a.mnuHelp}) {
+    guard->Watch(menu);
+    menu->setStyle(style);
+  }
   return a;
+}
+
+void OpenFromKeyboard(QMenu* menu, QPoint at) {
+  menu->popup(at);
+  QTimer::singleShot(kFirstItemDelayMs, menu, [menu] {
+    if (!menu->isVisible() || menu->activeAction()) return;
+    for (QAction* action : menu->actions()) {
+      if (action->isVisible() && !action->isSeparator()) {
+        menu->setActiveAction(action);
+        return;
+      }
+    }
+  });
 }
 
 void MirrorMenu(const PopUpMenu& menu, const PopUpMenuActions& a) {

@@ -34,6 +34,10 @@ struct PopUpMenuActions {
 
 PopUpMenuActions CreatePopUpMenu(QWidget* parent);
 
+// Opens a menu from the keyboard: with its first item active, as a screen
+// reader then says it.
+void OpenFromKeyboard(QMenu* menu, QPoint at);
+
 // Mirrors the rules' view of the items: enabled, checked, shown.
 void MirrorMenu(const PopUpMenu& menu, const PopUpMenuActions& actions);
 

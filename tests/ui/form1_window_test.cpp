@@ -653,9 +653,13 @@ TEST_F(WindowTest, AssistiveTechnologyHearsEachHoleByPlaceAndContentAndFollowsTh
             "Row 1, hole 1: ball|Row 2, hole 1: ball|Row 3, hole 2: ball|"
             "Row 3, hole 3: empty, the lifted ball can land here|");
   EXPECT_TRUE(board->child(3)->state().focused && !board->child(4)->state().focused);
-  // Menu items are named without their keys, which are told apart.
+  // Menu items are named with the keys shown beside them, which screen readers say only so;
+  // each level says its rows.
   QAccessibleInterface* undo = QAccessible::queryAccessibleInterface(menu().mnuPopUp)->child(0);
-  EXPECT_EQ(undo->text(QAccessible::Name) + "|" + undo->text(QAccessible::Accelerator), "Undo|F8");
+  EXPECT_EQ(undo->text(QAccessible::Name) + "|" + undo->text(QAccessible::Accelerator),
+            "Undo\tF8|F8");
+  QAccessibleInterface* level = QAccessible::queryAccessibleInterface(menu().mnuLevel)->child(1);
+  EXPECT_EQ(level->text(QAccessible::Name), "Level 2\t6 rows");
 }
 
 TEST_F(WindowTest, AScreenReaderIsToldWhatEachKeyDidOrWhyItDidNothing) {
@@ -692,6 +696,15 @@ TEST_F(WindowTest, AScreenReaderIsToldWhatEachKeyDidOrWhyItDidNothing) {
   EXPECT_EQ(heard(), "[Row 1, hole 1: empty. 14 balls left.]");
   EXPECT_EQ(heard(), "-");
   EXPECT_EQ(Keys("D!s", heard), "- [Starting hole: row 2, hole 1. 14 balls left.] ");
+
+  // The menu opened from the keyboard has its first item active, greyed or
+  // not, and the arrows go over greyed items too.
+  ASSERT_FALSE(menu().mnuUndo->isEnabled() || menu().mnuRedo->isEnabled());
+  Keys("1");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return menu().mnuPopUp->activeAction() == menu().mnuUndo; }));
+  QTest::keyClick(menu().mnuPopUp, Qt::Key_Down);
+  EXPECT_EQ(menu().mnuPopUp->activeAction(), menu().mnuRedo);
+  menu().mnuPopUp->close();
 }
 
 TEST_F(WindowTest, HintAndFocusRingsStandOutThreeToOneOnTheWoodEveryBallAndAnEmptyHole) {

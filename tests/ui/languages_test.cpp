@@ -37,7 +37,8 @@ std::map<QString, QString> Read(const QMenu* menu, std::map<QString, QString> te
   int clashes = 0;
   for (const QAction* a : menu->actions()) {
     if (!a->isVisible() || a->isSeparator()) continue;
-    texts[a->objectName()] = a->text() + '\t' + a->shortcut().toString();
+    // The caption, without what the menu shows beside it, and the key.
+    texts[a->objectName()] = a->text().section('\t', 0, 0) + '\t' + a->shortcut().toString();
     if (const qsizetype at = a->text().indexOf('&') + 1; at > 0 && at < a->text().size()) {
       clashes += letters.contains(a->text().at(at).toLower());
       letters += a->text().at(at).toLower();
