@@ -3,9 +3,6 @@
 # (rsvg-convert -w N -h N) so that building needs no SVG renderer.
 include(GNUInstallDirs)
 
-# Games go where the distribution puts them (/usr/games on Debian).
-set(VORN_INSTALL_GAMESDIR games CACHE STRING
-    "Folder of the executable, under the installation prefix")
 set(VORN_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(VORN_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 set(VORN_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vorn)
@@ -55,6 +52,9 @@ endforeach()
 add_custom_target(vorn_packaging_files ALL DEPENDS ${compressed})
 
 install(TARGETS vorn RUNTIME DESTINATION ${VORN_INSTALL_GAMESDIR})
+if(TARGET vorn_wayland_shell)
+  install(TARGETS vorn_wayland_shell LIBRARY DESTINATION ${VORN_INSTALL_MODULEDIR})
+endif()
 # A stripped install (as the package is) also drops the compilers' notes.
 if(CMAKE_OBJCOPY AND NOT WIN32)
   install(CODE "

@@ -1,148 +1,55 @@
 #include "platform/wayland_shell.h"
 
-#include <qpa/qplatformnativeinterface.h>
-#include <QEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QPointer>
-#include <QWindow>
-#include <QtWaylandClient/QWaylandClientExtensionTemplate>
-
-#include <functional>
-#include <memory>
-
-#include "qwayland-gtk-shell-subset.h"
-#include "qwayland-plasma-shell.h"
+#include <QLibrary>
 
 namespace vorn {
 
 namespace {
 
-// The versions asked for: set_skip_switcher came with 5 of the Plasma
-// shell; release, which ends a gtk_surface1, with 4 of GTK's.
-constexpr int kPlasmaShellVersion = 5;
-constexpr int kGtkShellVersion = 4;
-
-class PlasmaShell : public QWaylandClientExtensionTemplate<PlasmaShell>,
-                    public QtWayland::org_kde_plasma_shell {
- public:
-  PlasmaShell() : QWaylandClientExtensionTemplate<PlasmaShell>(kPlasmaShellVersion) {
-    initialize();
-  }
+struct ShellModule {
+  void (*keepOffPlasmaTaskBar)(QWidget*, bool) = nullptr;
+  void (*markModalForGnome)(QWidget*) = nullptr;
 };
 
-class GtkShell : public QWaylandClientExtensionTemplate<GtkShell>, public QtWayland::gtk_shell1 {
- public:
-  GtkShell() : QWaylandClientExtensionTemplate<GtkShell>(kGtkShellVersion) { initialize(); }
-};
+// The module, loaded at the first call on Wayland: beside the game in the
+// build, or where it is installed relative to the game. Without it (a build
+// without Qt's Wayland client headers) nothing is done.
+const ShellModule& Module() {
+  static const ShellModule module = [] {
+    ShellModule found;
+    const QString here = QCoreApplication::applicationDirPath();
+    for (const QString& folder : {here, here + "/" VORN_WAYLAND_SHELL_FROM_GAME}) {
+      const QString path = folder + "/libvorn_wayland_shell.so";
+      if (!QFileInfo::exists(path)) continue;
+      QLibrary library(path);
+      if (!library.load()) continue;
+      found.keepOffPlasmaTaskBar = reinterpret_cast<void (*)(QWidget*, bool)>(
+          library.resolve("vorn_keep_off_plasma_task_bar"));
+      found.markModalForGnome =
+          reinterpret_cast<void (*)(QWidget*)>(library.resolve("vorn_mark_modal_for_gnome"));
+      break;
+    }
+    return found;
+  }();
+  return module;
+}
 
 bool OnWayland() {
   return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-// The compositor's globals, bound at the first use and kept until the
-// program ends (the connection ends with it); null where there is none.
-PlasmaShell* Plasma() {
-  static PlasmaShell* const shell = [] {
-    auto* made = new PlasmaShell;
-    if (made->isActive()) return made;
-    delete made;
-    return static_cast<PlasmaShell*>(nullptr);
-  }();
-  return shell;
-}
-
-GtkShell* Gtk() {
-  static GtkShell* const shell = [] {
-    auto* made = new GtkShell;
-    if (made->isActive()) return made;
-    delete made;
-    return static_cast<GtkShell*>(nullptr);
-  }();
-  return shell;
-}
-
-// The extension objects of one showing of a window, ended when it hides.
-class PlasmaSurface : public QtWayland::org_kde_plasma_surface {
- public:
-  using QtWayland::org_kde_plasma_surface::org_kde_plasma_surface;
-  ~PlasmaSurface() override { destroy(); }
-};
-
-class GtkSurface : public QtWayland::gtk_surface1 {
- public:
-  using QtWayland::gtk_surface1::gtk_surface1;
-  ~GtkSurface() override {
-    if (version() >= 4) {
-      release();
-    } else {
-      wl_proxy_destroy(reinterpret_cast<wl_proxy*>(object()));
-    }
-  }
-};
-
-// Runs `mark` with the window's wl_surface at its first expose after being
-// shown: by then Qt has given the surface its xdg_toplevel (mutter heeds
-// set_modal only on such a surface), and the first frame is drawn right
-// after. What `mark` returns lives until the window hides.
-class ShowingMarks : public QObject {
- public:
-  using Mark = std::function<std::shared_ptr<void>(wl_surface*)>;
-
-  ShowingMarks(QWindow* window, Mark mark) : QObject(window), mark_(std::move(mark)) {
-    window->installEventFilter(this);
-    connect(window, &QWindow::visibleChanged, this, [this, window](bool visible) {
-      if (visible) return;
-      window->removeEventFilter(this);
-      deleteLater();
-    });
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* window = static_cast<QWindow*>(watched);
-    if (event->type() != QEvent::Expose || !window->isExposed() || made_) return false;
-    made_ = mark_(Surface(window));
-    window->removeEventFilter(this);
-    return false;
-  }
-
- private:
-  static wl_surface* Surface(QWindow* window) {
-    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    return native ? static_cast<wl_surface*>(native->nativeResourceForWindow("surface", window))
-                  : nullptr;
-  }
-
-  Mark mark_;
-  std::shared_ptr<void> made_;
-};
-
-void OnEachShowing(QWidget* window, ShowingMarks::Mark mark) {
-  if (!OnWayland() || !window->windowHandle()) return;
-  new ShowingMarks(window->windowHandle(), std::move(mark));
-}
-
 }  // namespace
 
 void KeepOffPlasmaTaskBar(QWidget* window, bool inSwitcher) {
-  if (!OnWayland() || !Plasma()) return;
-  OnEachShowing(window, [inSwitcher](wl_surface* surface) -> std::shared_ptr<void> {
-    if (!surface) return nullptr;
-    auto marks = std::make_shared<PlasmaSurface>(Plasma()->get_surface(surface));
-    marks->set_skip_taskbar(1);
-    if (inSwitcher && marks->version() >= 5) marks->set_skip_switcher(0);
-    return marks;
-  });
+  if (OnWayland() && Module().keepOffPlasmaTaskBar)
+    Module().keepOffPlasmaTaskBar(window, inSwitcher);
 }
 
 void MarkModalForGnome(QWidget* dialog) {
-  if (!OnWayland() || !dialog->isModal() || !Gtk()) return;
-  OnEachShowing(dialog, [](wl_surface* surface) -> std::shared_ptr<void> {
-    if (!surface) return nullptr;
-    auto marks = std::make_shared<GtkSurface>(Gtk()->get_gtk_surface(surface));
-    marks->set_modal();
-    return marks;
-  });
+  if (OnWayland() && Module().markModalForGnome) Module().markModalForGnome(dialog);
 }
 
 }  // namespace vorn

@@ -23,7 +23,9 @@ expected_files() {
     "share/icons/hicolor/48x48/apps/$app_id.png" \
     "share/icons/hicolor/64x64/apps/$app_id.png" \
     "share/icons/hicolor/128x128/apps/$app_id.png" \
-    "share/icons/hicolor/256x256/apps/$app_id.png" | sort
+    "share/icons/hicolor/256x256/apps/$app_id.png" \
+    $([[ -e $build/ui/libvorn_wayland_shell.so ]] && echo lib/vorn/modules/libvorn_wayland_shell.so) |
+    sort
 }
 
 fail() {
