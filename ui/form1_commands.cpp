@@ -10,6 +10,7 @@
 #include "persistence/saved_game.h"
 #include "persistence/stored_level.h"
 #include "persistence/undo_play.h"
+#include "platform/window_focus.h"
 #include "ui/form1_window.h"
 #include "ui/frm_about.h"
 #include "ui/frm_best_times.h"
@@ -109,9 +110,16 @@ void Form1Window::mnuInst_Click() {
     frmInst_ = new FrmInst(this);
     frmInst_->setAttribute(Qt::WA_DeleteOnClose);
   }
+  const bool wasShown = frmInst_->isVisible();
   frmInst_->show();
   frmInst_->raise();
-  frmInst_->activateWindow();
+  // A window the compositor maps gets the keyboard unasked on Wayland; one
+  // already open is brought up by asking.
+  if (wasShown) {
+    frmInst_->activateWindow();
+  } else {
+    AskForKeyboard(frmInst_);
+  }
 }
 
 void Form1Window::mnuAbout_Click() {
