@@ -141,10 +141,25 @@ class BoardAccessible : public QAccessibleWidget {
   mutable std::array<QAccessible::Id, kElementCount> holes_{};
 };
 
+// The board's window has no caption; assistive technology hears the game's
+// name. Named here rather than with setAccessibleName, which would start
+// the accessibility bridge, and its connection to the session bus, before
+// the window is even shown.
+class BoardWindowAccessible : public QAccessibleWidget {
+ public:
+  explicit BoardWindowAccessible(QWidget* window)
+      : QAccessibleWidget(window, QAccessible::Window) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? QStringLiteral("VORN") : QAccessibleWidget::text(t);
+  }
+};
+
 QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
-  if (!widget || widget->objectName() != "Picture1" || !WindowOf(widget)) return nullptr;
-  return new BoardAccessible(widget);
+  if (!widget || !WindowOf(widget)) return nullptr;
+  if (widget->objectName() == "Picture1") return new BoardAccessible(widget);
+  if (widget == widget->window()) return new BoardWindowAccessible(widget);
+  return nullptr;
 }
 
 }  // namespace
@@ -173,8 +188,10 @@ QString HoleName(const Form1& f, std::int16_t hole) {
 }
 
 void BoardAnnouncer::Announce(const Form1& f, QWidget* board) {
-  // Nothing a name says changes while a ball is carried.
-  if (!QAccessible::isActive() || f.Dragging) return;
+  // Nothing a name says changes while a ball is carried; nothing is told
+  // before the board is shown (asking whether anything listens starts the
+  // accessibility bridge).
+  if (!board->window()->isVisible() || !QAccessible::isActive() || f.Dragging) return;
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(board);
   auto* boardAccessible = dynamic_cast<BoardAccessible*>(list);
   if (!boardAccessible) return;

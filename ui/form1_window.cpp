@@ -47,8 +47,6 @@ constexpr int kLiftPixels = 5;
 Form1Window::Form1Window(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool), platform_(platform) {
   setObjectName("Form1");
-  // The window has no caption; assistive technology hears the game's name.
-  setAccessibleName("VORN");
   KeepOffTaskBar(this);
   KeepSecondaryWindowsOver(this);
   setWindowTitle(QString());
