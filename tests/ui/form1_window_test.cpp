@@ -644,6 +644,8 @@ TEST_F(WindowTest, AssistiveTechnologyHearsEachHoleByPlaceAndContentAndFollowsTh
   // The ring is the accessible focus, and each hole is named as it is now.
   QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w().Picture1());
   ASSERT_EQ(board->childCount(), 15);
+  // The window has no caption, but a name.
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&w())->text(QAccessible::Name), "VORN");
   Drag(3, 0);
   std::string names =
       Keys("DTs", [&] { return board->focusChild()->text(QAccessible::Name).toStdString() + "|"; });
