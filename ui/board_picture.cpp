@@ -137,9 +137,13 @@ void BoardPicture::keyPressEvent(QKeyEvent* event) {
   if (onKeyDown) onKeyDown(event->key(), event->modifiers());
 }
 
-void BoardPicture::focusInEvent(QFocusEvent* event) {
-  QWidget::focusInEvent(event);
+// The board looks the same with and without the keyboard focus (the focus
+// ring is a mark of its own): no repaint of the whole board, as a widget
+// would have, when the focus comes or goes.
+void BoardPicture::focusInEvent(QFocusEvent*) {
   if (onFocusIn) onFocusIn();
 }
+
+void BoardPicture::focusOutEvent(QFocusEvent*) {}
 
 }  // namespace vorn

@@ -45,6 +45,7 @@ class BoardPicture : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   // Tab and Shift+Tab move the focus ring over the board, not the focus.
   bool focusNextPrevChild(bool) override { return false; }
 
