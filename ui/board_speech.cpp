@@ -71,7 +71,11 @@ QString DescribeChange(const Form1& f, const BoardSnapshot& before, const BoardS
   if (now.GameLevel == before.GameLevel) {
     if (now.Plays.size() == plays + 1 && StartsWith(now.Plays, before.Plays)) {
       const PlayRec& jump = now.Plays.back();
-      const bool redone = now.Redos.size() + 1 == before.Redos.size();
+      // A redo makes the last undone jump again and keeps the others; any
+      // other jump forgets them all.
+      const bool redone = !before.Redos.empty() && before.Redos.back() == jump &&
+                          now.Redos.size() + 1 == before.Redos.size() &&
+                          StartsWith(before.Redos, now.Redos);
       const QString said =
           redone
               ? Jump(QT_TRANSLATE_NOOP("Form1", "Redone: row %1, hole %2 to row %3, hole %4."), f,

@@ -707,6 +707,14 @@ TEST_F(WindowTest, AScreenReaderIsToldWhatEachKeyDidOrWhyItDidNothing) {
   QTest::keyClick(menu().mnuPopUp, Qt::Key_Down);
   EXPECT_EQ(menu().mnuPopUp->activeAction(), menu().mnuRedo);
   menu().mnuPopUp->close();
+  // After an undo, another jump is a jump, not a redo.
+  Drag(9, 2);
+  heard();
+  Keys("8");
+  ASSERT_EQ(heard().rfind("[Undone:", 0), 0u);
+  Drag(8, 2);
+  EXPECT_EQ(heard(),
+            "[Row 4, hole 3 to row 2, hole 1. Ball taken from row 3, hole 2. 13 balls left.]");
 }
 
 TEST_F(WindowTest, HintAndFocusRingsStandOutThreeToOneOnTheWoodEveryBallAndAnEmptyHole) {
