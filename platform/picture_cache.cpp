@@ -6,9 +6,9 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QTemporaryFile>
 #include <QtEndian>
 
 #include "platform/regular_file.h"
@@ -66,9 +66,8 @@ std::optional<QImage> PictureCache::Find(const QString& name, const QByteArray& 
   std::string bytes;
   std::uint64_t fileSize = 0;
   const QString path = FileName(name, version, pixels, devicePixelRatio);
-  if (ReadRegularFile(QFile::encodeName(path).toStdString(), expected, bytes, &fileSize) ||
-      fileSize != expected || bytes.size() != expected ||
-      std::memcmp(bytes.data(), kTag, sizeof kTag) != 0 ||
+  if (ReadRegularFile(path.toStdString(), expected, bytes, &fileSize) || fileSize != expected ||
+      bytes.size() != expected || std::memcmp(bytes.data(), kTag, sizeof kTag) != 0 ||
       qFromLittleEndian<quint32>(bytes.data() + 8) != quint32(pixels.width()) ||
       qFromLittleEndian<quint32>(bytes.data() + 12) != quint32(pixels.height())) {
     return std::nullopt;
@@ -89,6 +88,11 @@ void PictureCache::Store(const QString& name, const QByteArray& version, qreal d
   if (!QDir().mkpath(folder_)) return;
   QDir folder(folder_);
   const QString path = FileName(name, version, image.size(), devicePixelRatio);
+  // Pieces left by a store that never ended go too.
+  for (const QString& part :
+       folder.entryList({Prefix(name, devicePixelRatio) + "*.part"}, QDir::Files)) {
+    folder.remove(part);
+  }
   int kept = 0;
   for (const QString& other :
        folder.entryList({Prefix(name, devicePixelRatio) + "*.argb"}, QDir::Files, QDir::Time)) {
@@ -106,16 +110,20 @@ void PictureCache::Store(const QString& name, const QByteArray& version, qreal d
   }
   // Written whole under a temporary name and then renamed, so a reader never
   // finds half a picture; a full disk or a file-size limit leaves nothing.
-  // Unbuffered: a buffered write fails only at the commit's flush, and the
-  // cut file was then put in place all the same.
+  // Unbuffered, so that a failed write shows at once. Not synced to the disk
+  // (this runs as the board is drawn): a picture a crash cut short has the
+  // wrong size, and is drawn again.
   const FileSizeSignalIgnored keepRunning;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return;
-  }
-  file.commit();
+  QTemporaryFile file(path + ".XXXXXX.part");
+  if (!file.open()) return;
+  file.close();
+  QFile unbuffered(file.fileName());
+  const bool written = unbuffered.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                       unbuffered.write(bytes) == bytes.size();
+  unbuffered.close();
+  if (!written) return;
+  QFile::remove(path);
+  file.setAutoRemove(!file.rename(path));
 }
 
 }  // namespace vorn
