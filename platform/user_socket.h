@@ -20,7 +20,7 @@ enum class SocketAnswer {
 };
 
 // Sends `line` to the socket at `path` and waits up to timeoutMs for an
-// answer.
+// answer; an empty line only asks whether anyone listens there.
 SocketAnswer AskOverSocket(const QString& path, const QByteArray& line, int timeoutMs);
 
 // Listens at a path for the user alone, taking over a socket nobody listens

@@ -19,6 +19,8 @@ namespace {
 
 // A request longer than this is no launch's token.
 constexpr qsizetype kMaxLine = 4096;
+// How long a look at whether anyone listens may wait for a busy listener.
+constexpr int kProbeMs = 500;
 
 class Descriptor {
  public:
@@ -72,7 +74,9 @@ SocketAnswer AskOverSocket(const QString& path, const QByteArray& line, int time
                                                     : SocketAnswer::Unreachable;
   }
   // A copy runs there; it answers once it has shown itself, and a busy one
-  // still has the request.
+  // still has the request. Without a request, only whether one listens was
+  // asked.
+  if (line.isEmpty()) return SocketAnswer::Answered;
   SendAll(socket.get(), line);
   pollfd answer{socket.get(), POLLIN, 0};
   if (::poll(&answer, 1, timeoutMs) > 0) {
@@ -151,14 +155,18 @@ bool SocketListener::Listen(const QString& path, OnLine onLine) {
   const QByteArray name = QFile::encodeName(path);
   sockaddr_un address;
   if (!AddressOf(name, address)) return false;
-  // Only a socket is replaced, never a file that happens to have the name.
+  // Only a socket is replaced, never a file that happens to have the name,
+  // and only one that still nobody listens on: another copy starting at the
+  // same moment may have just put its own there.
   struct stat old;
   if (::lstat(name.constData(), &old) == 0) {
     if (!S_ISSOCK(old.st_mode)) return false;
+    if (AskOverSocket(path, {}, kProbeMs) != SocketAnswer::NobodyListens) return false;
     ::unlink(name.constData());
   }
   // Bound in a folder of the user's alone, made accessible to the user
-  // alone, then moved into place: nobody else can connect in between.
+  // alone, listening, then moved into place: nobody else can connect before,
+  // and a start that finds it can connect at once.
   QByteArray folder = name + ".XXXXXX";
   if (!::mkdtemp(folder.data())) return false;
   const QByteArray bound = folder + "/s";
@@ -168,13 +176,12 @@ bool SocketListener::Listen(const QString& path, OnLine onLine) {
                       ::bind(socket.get(), reinterpret_cast<const sockaddr*>(&boundAddress),
                              sizeof boundAddress) == 0 &&
                       ::chmod(bound.constData(), S_IRUSR | S_IWUSR) == 0 &&
+                      ::listen(socket.get(), 8) == 0 &&
                       ::rename(bound.constData(), name.constData()) == 0;
   ::unlink(bound.constData());
   ::rmdir(folder.constData());
   struct stat named;
-  if (!placed || ::listen(socket.get(), 8) != 0 || ::lstat(name.constData(), &named) != 0) {
-    return false;
-  }
+  if (!placed || ::lstat(name.constData(), &named) != 0) return false;
   impl_->socket.reset(socket.release());
   impl_->path = name;
   impl_->inode = named.st_ino;

@@ -81,6 +81,15 @@ TEST(UserSocket, TheListenerTakesOverALeftSocketForTheUserAloneAndAnswersEachSta
   ::close(left);
 }
 
+TEST(UserSocket, ASocketSomeoneListensOnIsNotTakenOver) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("vorn.socket");
+  SocketListener first, second;
+  ASSERT_TRUE(first.Listen(path, {}));
+  EXPECT_FALSE(second.Listen(path, {}));
+  EXPECT_EQ(AskOverSocket(path, {}, 1000), SocketAnswer::Answered);
+}
+
 TEST(UserSocket, OnlyASocketIsReplacedNeverAFileOfTheSameName) {
   QTemporaryDir dir;
   const QString path = dir.filePath("vorn.socket");
