@@ -120,9 +120,14 @@ class ShowingMarks : public QObject {
   std::shared_ptr<void> made_;
 };
 
-void OnEachShowing(QWidget* window, ShowingMarks::Mark mark) {
+// `kind` names the extension: one set of its marks a showing. A window
+// shown again without being hidden (restored from a minimized state) keeps
+// the ones it has; asking twice for the same surface is an error that ends
+// the connection.
+void OnEachShowing(QWidget* window, const QString& kind, ShowingMarks::Mark mark) {
   if (!OnWayland() || !window->windowHandle()) return;
-  new ShowingMarks(window->windowHandle(), std::move(mark));
+  if (window->windowHandle()->findChild<ShowingMarks*>(kind, Qt::FindDirectChildrenOnly)) return;
+  (new ShowingMarks(window->windowHandle(), std::move(mark)))->setObjectName(kind);
 }
 
 }  // namespace
@@ -135,7 +140,7 @@ extern "C" __attribute__((visibility("default"))) void vorn_keep_off_plasma_task
     QWidget* window, bool inSwitcher) {
   using namespace vorn;
   if (!Plasma()) return;
-  OnEachShowing(window, [inSwitcher](wl_surface* surface) -> std::shared_ptr<void> {
+  OnEachShowing(window, "plasma", [inSwitcher](wl_surface* surface) -> std::shared_ptr<void> {
     if (!surface) return nullptr;
     auto marks = std::make_shared<PlasmaSurface>(Plasma()->get_surface(surface));
     marks->set_skip_taskbar(1);
@@ -147,7 +152,7 @@ extern "C" __attribute__((visibility("default"))) void vorn_keep_off_plasma_task
 extern "C" __attribute__((visibility("default"))) void vorn_mark_modal_for_gnome(QWidget* dialog) {
   using namespace vorn;
   if (!dialog->isModal() || !Gtk()) return;
-  OnEachShowing(dialog, [](wl_surface* surface) -> std::shared_ptr<void> {
+  OnEachShowing(dialog, "gtk", [](wl_surface* surface) -> std::shared_ptr<void> {
     if (!surface) return nullptr;
     auto marks = std::make_shared<GtkSurface>(Gtk()->get_gtk_surface(surface));
     marks->set_modal();
