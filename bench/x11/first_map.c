@@ -14,6 +14,7 @@
  */
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
+#include <X11/Xproto.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 #include <errno.h>
@@ -55,13 +56,18 @@ static void die(const char* what) {
 }
 
 /* Windows that cannot be watched for drawing (input-only ones, or those
- * gone already) are no concern: errors of the damage requests are ignored. */
+ * gone already) are no concern: errors of the damage requests are ignored,
+ * and so are those of reading a window that went (its picture reads as
+ * nothing). Any other error ends the run, and the program with it. */
 static int damage_opcode;
 static int ignore_damage_errors(Display* dpy, XErrorEvent* error) {
-  if (error->request_code == damage_opcode) return 0;
+  if (error->request_code == damage_opcode || error->request_code == X_GetImage ||
+      error->request_code == X_GetWindowAttributes)
+    return 0;
   char text[128];
   XGetErrorText(dpy, error->error_code, text, sizeof text);
   fprintf(stderr, "first_map: X error %s\n", text);
+  stop_child();
   exit(1);
 }
 
