@@ -81,24 +81,19 @@ TEST(UserSocket, TheListenerTakesOverALeftSocketForTheUserAloneAndAnswersEachSta
   ::close(left);
 }
 
-TEST(UserSocket, ASocketSomeoneListensOnIsNotTakenOver) {
+// Only a socket nobody listens on is taken over: never a live one (another
+// copy starting at the same moment), never a file of the same name.
+TEST(UserSocket, NeitherALiveSocketNorAFileOfTheSameNameIsTakenOver) {
   QTemporaryDir dir;
-  const QString path = dir.filePath("vorn.socket");
-  SocketListener first, second;
-  ASSERT_TRUE(first.Listen(path, {}));
-  EXPECT_FALSE(second.Listen(path, {}));
-  EXPECT_EQ(AskOverSocket(path, {}, 1000), SocketAnswer::Answered);
-}
-
-TEST(UserSocket, OnlyASocketIsReplacedNeverAFileOfTheSameName) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("vorn.socket");
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("keep me");
+  const QString live = dir.filePath("live.socket"), plain = dir.filePath("plain.socket");
+  SocketListener first, second, third;
+  ASSERT_TRUE(first.Listen(live, {}));
+  EXPECT_FALSE(second.Listen(live, {}));
+  EXPECT_EQ(AskOverSocket(live, {}, 1000), SocketAnswer::Answered);
+  QFile file(plain);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("keep me") == 7);
   file.close();
-  SocketListener listener;
-  EXPECT_FALSE(listener.Listen(path, {}));
+  EXPECT_FALSE(third.Listen(plain, {}));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), "keep me");
 }
