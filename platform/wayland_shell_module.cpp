@@ -42,26 +42,23 @@ bool OnWayland() {
   return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-// The compositor's globals, bound at the first use and kept until the
+// A global of the compositor, bound at the first use and kept until the
 // program ends (the connection ends with it); null where there is none.
-PlasmaShell* Plasma() {
-  static PlasmaShell* const shell = [] {
-    auto* made = new PlasmaShell;
+template <class Shell>
+Shell* Bound() {
+  static Shell* const shell = [] {
+    auto* made = new Shell;
     if (made->isActive()) return made;
     delete made;
-    return static_cast<PlasmaShell*>(nullptr);
+    return static_cast<Shell*>(nullptr);
   }();
   return shell;
 }
-
+PlasmaShell* Plasma() {
+  return Bound<PlasmaShell>();
+}
 GtkShell* Gtk() {
-  static GtkShell* const shell = [] {
-    auto* made = new GtkShell;
-    if (made->isActive()) return made;
-    delete made;
-    return static_cast<GtkShell*>(nullptr);
-  }();
-  return shell;
+  return Bound<GtkShell>();
 }
 
 // The extension objects of one showing of a window, ended when it hides.

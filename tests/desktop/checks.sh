@@ -582,17 +582,6 @@ check_records_not_stored() {
   runner=()
 }
 
-# Starts a session bus of the check's own; sets DBUS_SESSION_BUS_ADDRESS.
-start_session_bus() {
-  command -v dbus-daemon >/dev/null || skip "dbus-daemon is missing"
-  dbus-daemon --session --nofork --address="unix:path=$tmp/bus" --print-address=3 \
-    3>"$tmp/bus.address" 2>"$tmp/dbus.log" &
-  bg_pids+=($!)
-  await 5000 test -s "$tmp/bus.address" || fail "the session bus did not start: $(cat "$tmp/dbus.log")"
-  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$tmp/bus.address")
-  export DBUS_SESSION_BUS_ADDRESS
-}
-
 # A board covered by another window is found again by starting the game
 # again: the running board comes to the front with the keyboard focus, and
 # the second copy ends at once. With a session bus (the desktop id's name)

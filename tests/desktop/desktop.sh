@@ -42,6 +42,17 @@ await() {
   done
 }
 
+# Starts a session bus of the check's own; sets DBUS_SESSION_BUS_ADDRESS.
+start_session_bus() {
+  command -v dbus-daemon >/dev/null || skip "dbus-daemon is missing"
+  dbus-daemon --session --nofork --address="unix:path=$tmp/bus" --print-address=3 \
+    3>"$tmp/bus.address" 2>"$tmp/dbus.log" &
+  bg_pids+=($!)
+  await 5000 test -s "$tmp/bus.address" || fail "the session bus did not start: $(cat "$tmp/dbus.log")"
+  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$tmp/bus.address")
+  export DBUS_SESSION_BUS_ADDRESS
+}
+
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/vorn-desktop.XXXXXX")
 bg_pids=()
 # A command the game is started through (another user, say); none by default.

@@ -72,12 +72,7 @@ trap 'stop_orca; cleanup' EXIT
 # A session bus, the accessibility bus it hands out, speech and Orca,
 # ready once it has said so.
 start_orca() {
-  dbus-daemon --session --nofork --address="unix:path=$tmp/bus" --print-address=3 \
-    3>"$tmp/bus.address" 2>"$tmp/dbus.log" &
-  bg_pids+=($!)
-  await 5000 test -s "$tmp/bus.address" || fail "the session bus did not start: $(cat "$tmp/dbus.log")"
-  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$tmp/bus.address")
-  export DBUS_SESSION_BUS_ADDRESS
+  start_session_bus
   # Settings in memory: no dconf service on the bus to outlive it.
   export GSETTINGS_BACKEND=memory
   "$launcher" --launch-immediately >"$tmp/atspi.log" 2>&1 &

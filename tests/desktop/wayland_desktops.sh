@@ -124,14 +124,19 @@ start_wlinput() {
   exec 7>"$tmp/wlinput.in"
   await 5000 grep -q '^ready' "$tmp/wlinput.log" || fail "wlinput: $(cat "$tmp/wlinput.log")"
 }
-wl() {
-  local c n
+# Hands each command $3... to the input client on descriptor 7, waiting
+# each time until its log $1 has one more line matching $2.
+feed() {
+  local log=$1 acks=$2 c n
+  shift 2
   for c in "$@"; do
-    n=$(grep -c '^ok' "$tmp/wlinput.log" || true)
+    n=$(grep -cE "$acks" "$log" || true)
     echo "$c" >&7
-    await 5000 eval '(($(grep -c "^ok" "$tmp/wlinput.log") > n))' || fail "wlinput did not take '$c'"
+    await 5000 eval '(($(grep -cE "$acks" "$log") > n))' ||
+      fail "$(basename "$log" .log) did not take '$c'"
   done
 }
+wl() { feed "$tmp/wlinput.log" '^ok' "$@"; }
 wl_key() { wl "key $1 ${2:-20}"; }
 
 # "x y w h" of the window of the game titled $1; Qt gives the untitled
@@ -199,16 +204,6 @@ check_sway() {
 
 # ---- mutter ------------------------------------------------------------
 
-# A session bus of the check's own, for mutter's services.
-start_session_bus() {
-  command -v dbus-daemon >/dev/null || skip "dbus-daemon is missing (bash tools/deps test installs it)"
-  dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 \
-    3>"$tmp/bus" 4>"$tmp/bus.pid" || fail "no session bus"
-  bg_pids+=($(cat "$tmp/bus.pid"))
-  DBUS_SESSION_BUS_ADDRESS=$(head -1 "$tmp/bus")
-  export DBUS_SESSION_BUS_ADDRESS
-}
-
 # Whether the bus name $1 has an owner.
 bus_name_owned() {
   gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
@@ -252,11 +247,9 @@ start_rdinput() {
   rd "rel 0 0" "key 42"
 }
 rd() {
-  local c n
+  local c
   for c in "$@"; do
-    n=$(grep -cE '^(ok|error)' "$tmp/rdinput.log" || true)
-    echo "$c" >&7
-    await 5000 eval '(($(grep -cE "^(ok|error)" "$tmp/rdinput.log") > n))' || fail "rdinput did not take '$c'"
+    feed "$tmp/rdinput.log" '^(ok|error)' "$c"
     ! tail -1 "$tmp/rdinput.log" | grep -q '^error' || fail "rdinput: $(tail -1 "$tmp/rdinput.log")"
   done
 }
