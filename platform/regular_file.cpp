@@ -66,11 +66,6 @@ PathKind KindOfMode(mode_t mode) {
   return PathKind::Other;
 }
 
-struct FdCloser {
-  int fd;
-  ~FdCloser() { ::close(fd); }
-};
-
 #endif
 
 }  // namespace
@@ -92,29 +87,33 @@ PathKind KindOfPath(const std::string& path) {
   return KindOfHandle(h);
 }
 
-FileError ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
-                          std::uint64_t* fileSize) {
+FileError RegularFileReader::Open(const std::string& path) {
   HANDLE h = CreateFileW(NativeName(path).c_str(), GENERIC_READ,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (h == INVALID_HANDLE_VALUE) return SystemText(GetLastError());
-  HandleCloser closer{h};
+  handle_ = h;
   const PathKind kind = KindOfHandle(h);
   if (kind != PathKind::Regular) return NotRegularFileText(kind);
   LARGE_INTEGER size;
-  if (fileSize && GetFileSizeEx(h, &size)) *fileSize = static_cast<std::uint64_t>(size.QuadPart);
-  std::string out;
-  while (out.size() < maxBytes) {
-    const std::size_t at = out.size();
-    const DWORD want = static_cast<DWORD>(std::min(kChunk, maxBytes - at));
-    out.resize(at + want);
-    DWORD got = 0;
-    if (!ReadFile(h, out.data() + at, want, &got, nullptr)) return SystemText(GetLastError());
-    out.resize(at + got);
-    if (got == 0) break;
-  }
-  bytes = std::move(out);
+  if (GetFileSizeEx(h, &size)) size_ = static_cast<std::uint64_t>(size.QuadPart);
   return std::nullopt;
+}
+
+FileError RegularFileReader::Read(char* buffer, std::size_t n, std::size_t& got) {
+  got = 0;
+  while (got < n) {
+    const DWORD want = static_cast<DWORD>(std::min(kChunk, n - got));
+    DWORD read = 0;
+    if (!ReadFile(handle_, buffer + got, want, &read, nullptr)) return SystemText(GetLastError());
+    if (read == 0) break;
+    got += read;
+  }
+  return std::nullopt;
+}
+
+RegularFileReader::~RegularFileReader() {
+  if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
 }
 
 namespace descriptor {
@@ -146,8 +145,7 @@ PathKind KindOfPath(const std::string& path) {
   return errno == ELOOP ? PathKind::Other : PathKind::Missing;
 }
 
-FileError ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
-                          std::uint64_t* fileSize) {
+FileError RegularFileReader::Open(const std::string& path) {
   const QByteArray name = NativeName(path);
   // A first look, so that a device or a pipe is not even opened.
   struct stat st;
@@ -156,31 +154,28 @@ FileError ReadRegularFile(const std::string& path, std::size_t maxBytes, std::st
   }
   // Without blocking, should the path have become a pipe since; then the
   // open file itself is looked at.
-  const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return SystemText(errno);
-  FdCloser closer{fd};
-  if (::fstat(fd, &st) != 0) return SystemText(errno);
+  handle_ = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (handle_ < 0) return SystemText(errno);
+  if (::fstat(handle_, &st) != 0) return SystemText(errno);
   if (!S_ISREG(st.st_mode)) return NotRegularFileText(KindOfMode(st.st_mode));
-  if (fileSize) *fileSize = static_cast<std::uint64_t>(st.st_size);
-  std::string out;
-  // Room for the whole file at once, so a large one is not copied as it grows.
-  out.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(
-      maxBytes, static_cast<std::uint64_t>(std::max<off_t>(st.st_size, 0)))));
-  while (out.size() < maxBytes) {
-    const std::size_t at = out.size();
-    const std::size_t want = std::min(kChunk, maxBytes - at);
-    out.resize(at + want);
-    const ssize_t got = ::read(fd, out.data() + at, want);
-    if (got < 0) {
-      out.resize(at);
-      if (errno == EINTR) continue;
-      return SystemText(errno);
-    }
-    out.resize(at + static_cast<std::size_t>(got));
-    if (got == 0) break;
-  }
-  bytes = std::move(out);
+  size_ = static_cast<std::uint64_t>(std::max<off_t>(st.st_size, 0));
   return std::nullopt;
+}
+
+FileError RegularFileReader::Read(char* buffer, std::size_t n, std::size_t& got) {
+  got = 0;
+  while (got < n) {
+    const ssize_t read = ::read(handle_, buffer + got, std::min(kChunk, n - got));
+    if (read < 0 && errno == EINTR) continue;
+    if (read < 0) return SystemText(errno);
+    if (read == 0) break;
+    got += static_cast<std::size_t>(read);
+  }
+  return std::nullopt;
+}
+
+RegularFileReader::~RegularFileReader() {
+  if (handle_ >= 0) ::close(handle_);
 }
 
 namespace descriptor {
@@ -240,5 +235,26 @@ FileSizeSignalIgnored::~FileSizeSignalIgnored() {
 }
 
 #endif
+
+FileError ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                          std::uint64_t* fileSize) {
+  RegularFileReader file;
+  if (FileError error = file.Open(path)) return error;
+  if (fileSize) *fileSize = file.Size();
+  std::string out;
+  // Room for the whole file at once, so a large one is not copied as it grows.
+  out.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes, file.Size())));
+  while (out.size() < maxBytes) {
+    const std::size_t at = out.size();
+    out.resize(at + std::min(kChunk, maxBytes - at));
+    std::size_t got = 0;
+    const FileError error = file.Read(out.data() + at, out.size() - at, got);
+    out.resize(at + got);
+    if (error) return error;
+    if (got == 0) break;
+  }
+  bytes = std::move(out);
+  return std::nullopt;
+}
 
 }  // namespace vorn

@@ -25,6 +25,31 @@ PathKind KindOfPath(const std::string& path);
 // The error for a path that names something other than a regular file.
 std::string NotRegularFileText(PathKind kind);
 
+// A regular file open for reading, never blocking on anything else, even if
+// the path is swapped for a pipe as it is opened.
+class RegularFileReader {
+ public:
+  RegularFileReader() = default;
+  ~RegularFileReader();
+  RegularFileReader(const RegularFileReader&) = delete;
+  RegularFileReader& operator=(const RegularFileReader&) = delete;
+
+  // Fails for a path that names anything but a regular file.
+  FileError Open(const std::string& path);
+  // The size of the whole file when it was opened.
+  std::uint64_t Size() const { return size_; }
+  // Reads the next n bytes into buffer; got is fewer only at the end of the file.
+  FileError Read(char* buffer, std::size_t n, std::size_t& got);
+
+ private:
+#ifdef _WIN32
+  void* handle_ = reinterpret_cast<void*>(-1);  // INVALID_HANDLE_VALUE
+#else
+  int handle_ = -1;
+#endif
+  std::uint64_t size_ = 0;
+};
+
 // Reads at most maxBytes from the start of a regular file, never blocking on
 // anything else, even if the path is swapped for a pipe meanwhile. fileSize,
 // when given, receives the size of the whole file.
