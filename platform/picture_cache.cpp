@@ -1,7 +1,6 @@
 #include "platform/picture_cache.h"
 
 #include <cstring>
-#include <string>
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -62,21 +61,23 @@ std::optional<QImage> PictureCache::Find(const QString& name, const QByteArray& 
   if (folder_.isEmpty() || pixels.isEmpty()) return std::nullopt;
   const qint64 pixelCount = qint64{pixels.width()} * pixels.height();
   if (pixelCount > kMaxPixels) return std::nullopt;
-  const std::size_t expected = kHeaderBytes + pixelCount * 4;
-  std::string bytes;
-  std::uint64_t fileSize = 0;
-  const QString path = FileName(name, version, pixels, devicePixelRatio);
-  if (ReadRegularFile(path.toStdString(), expected, bytes, &fileSize) || fileSize != expected ||
-      bytes.size() != expected || std::memcmp(bytes.data(), kTag, sizeof kTag) != 0 ||
-      qFromLittleEndian<quint32>(bytes.data() + 8) != quint32(pixels.width()) ||
-      qFromLittleEndian<quint32>(bytes.data() + 12) != quint32(pixels.height())) {
+  const std::uint64_t expected = kHeaderBytes + pixelCount * 4;
+  RegularFileReader file;
+  char header[kHeaderBytes];
+  std::size_t got = 0;
+  if (file.Open(FileName(name, version, pixels, devicePixelRatio).toStdString()) ||
+      file.Size() != expected || file.Read(header, sizeof header, got) || got != sizeof header ||
+      std::memcmp(header, kTag, sizeof kTag) != 0 ||
+      qFromLittleEndian<quint32>(header + 8) != quint32(pixels.width()) ||
+      qFromLittleEndian<quint32>(header + 12) != quint32(pixels.height())) {
     return std::nullopt;
   }
+  // The rows go straight into the picture: 32-bit rows are packed in a QImage.
   QImage image(pixels, kFormat);
-  if (image.isNull()) return std::nullopt;
-  const char* row = bytes.data() + kHeaderBytes;
-  for (int y = 0; y < pixels.height(); ++y, row += pixels.width() * 4) {
-    std::memcpy(image.scanLine(y), row, pixels.width() * 4);
+  if (image.isNull() || image.sizeInBytes() != pixelCount * 4) return std::nullopt;
+  const std::size_t pixelBytes = static_cast<std::size_t>(pixelCount * 4);
+  if (file.Read(reinterpret_cast<char*>(image.bits()), pixelBytes, got) || got != pixelBytes) {
+    return std::nullopt;
   }
   return image;
 }
@@ -100,14 +101,12 @@ void PictureCache::Store(const QString& name, const QByteArray& version, qreal d
       folder.remove(other);
     }
   }
-  QByteArray bytes(kTag, sizeof kTag);
-  bytes.resize(kHeaderBytes + qsizetype{image.width()} * image.height() * 4);
-  qToLittleEndian<quint32>(image.width(), bytes.data() + 8);
-  qToLittleEndian<quint32>(image.height(), bytes.data() + 12);
-  char* row = bytes.data() + kHeaderBytes;
-  for (int y = 0; y < image.height(); ++y, row += image.width() * 4) {
-    std::memcpy(row, image.constScanLine(y), image.width() * 4);
-  }
+  char header[kHeaderBytes];
+  std::memcpy(header, kTag, sizeof kTag);
+  qToLittleEndian<quint32>(image.width(), header + 8);
+  qToLittleEndian<quint32>(image.height(), header + 12);
+  const qint64 pixelBytes = qint64{image.width()} * image.height() * 4;
+  if (image.sizeInBytes() != pixelBytes) return;
   // Written whole under a temporary name and then renamed, so a reader never
   // finds half a picture; a full disk or a file-size limit leaves nothing.
   // Unbuffered, so that a failed write shows at once. Not synced to the disk
@@ -118,8 +117,10 @@ void PictureCache::Store(const QString& name, const QByteArray& version, qreal d
   if (!file.open()) return;
   file.close();
   QFile unbuffered(file.fileName());
-  const bool written = unbuffered.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                       unbuffered.write(bytes) == bytes.size();
+  const bool written =
+      unbuffered.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+      unbuffered.write(header, kHeaderBytes) == kHeaderBytes &&
+      unbuffered.write(reinterpret_cast<const char*>(image.constBits()), pixelBytes) == pixelBytes;
   unbuffered.close();
   if (!written) return;
   QFile::remove(path);

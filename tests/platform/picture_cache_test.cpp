@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include "platform/picture_digests.h"
 #include "platform/svg_pictures.h"
 
 namespace vorn {
@@ -116,6 +118,23 @@ TEST(PictureCache, AStoreThatCannotBeWrittenIsNoErrorEvenOverAFileSizeLimit) {
   EXPECT_TRUE(Files(dir.filePath("limited")).isEmpty())
       << "no half-written picture is left: "
       << Files(dir.filePath("limited")).join(" ").toStdString();
+}
+
+// The pictures compiled in are known by digests taken as they were built:
+// each must be the digest of the picture as compiled in, or a changed picture
+// would be drawn from an old one on the disk.
+TEST(PictureCache, EachPictureCompiledInHasTheDigestOfItsContent) {
+  const QStringList pictures = QDir(":/assets").entryList();
+  ASSERT_GE(pictures.size(), 13);
+  for (const QString& name : pictures) {
+    QFile picture(":/assets/" + name);
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    const QByteArray digest =
+        QCryptographicHash::hash(picture.readAll(), QCryptographicHash::Sha1).toHex();
+    EXPECT_EQ(BuiltPictureDigest((":/assets/" + name).toStdString()), digest.toStdString())
+        << name.toStdString();
+  }
+  EXPECT_TRUE(BuiltPictureDigest("/tmp/sample.svg").empty());
 }
 
 // The picture drawn from the disk is the one rendered: the same pixels as
