@@ -3,7 +3,9 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <string_view>
 #include <tuple>
+#include <utility>
 
 #include <QFile>
 #include <QGuiApplication>
@@ -11,6 +13,7 @@
 #include <QSvgRenderer>
 
 #include "platform/picture_cache.h"
+#include "platform/picture_digests.h"
 
 namespace vorn {
 
@@ -20,34 +23,52 @@ namespace {
 constexpr int kHandHotX = 12, kHandHotY = 2;
 constexpr int kHandSide = 32;
 
+QByteArray SvgSource(const QString& resource) {
+  QFile file(resource);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 }  // namespace
 
-QImage SvgImage(const QString& resource, QSize logicalSize, qreal devicePixelRatio) {
-  static const PictureCache rendered;
-  // Each picture's source and version, read once.
-  static std::map<QString, std::pair<QByteArray, QByteArray>> sources;
-  auto known = sources.find(resource);
-  if (known == sources.end()) {
-    QFile file(resource);
-    QByteArray source = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    QByteArray version = PictureCache::VersionOf(source);
-    known = sources.emplace(resource, std::pair(std::move(source), std::move(version))).first;
+QByteArray SvgVersion(const QString& resource) {
+  static std::map<QString, QByteArray> versions;
+  auto known = versions.find(resource);
+  if (known == versions.end()) {
+    // The pictures compiled in are known by their digests; any other is read.
+    const std::string_view digest = BuiltPictureDigest(resource.toStdString());
+    const QByteArray version = PictureCache::VersionOf(
+        digest.empty() ? SvgSource(resource) : QByteArray(digest.data(), digest.size()));
+    known = versions.emplace(resource, version).first;
   }
-  const auto& [source, version] = known->second;
-  const QSize pixels = logicalSize * devicePixelRatio;
-  if (std::optional<QImage> found = rendered.Find(resource, version, pixels, devicePixelRatio)) {
-    found->setDevicePixelRatio(devicePixelRatio);
-    return *found;
-  }
-  QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+  return known->second;
+}
+
+QImage RenderSvg(const QString& resource, QSize logicalSize, qreal devicePixelRatio) {
+  QImage image(logicalSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(devicePixelRatio);
   image.fill(Qt::transparent);
-  QSvgRenderer renderer(source);
+  QSvgRenderer renderer(SvgSource(resource));
   QPainter painter(&image);
   renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
-  painter.end();
-  rendered.Store(resource, version, devicePixelRatio, image);
   return image;
+}
+
+QImage CachedImage(const QString& name, const QByteArray& version, QSize pixels,
+                   qreal devicePixelRatio, const std::function<QImage()>& render) {
+  static const PictureCache rendered;
+  if (std::optional<QImage> found = rendered.Find(name, version, pixels, devicePixelRatio)) {
+    found->setDevicePixelRatio(devicePixelRatio);
+    return *std::move(found);
+  }
+  QImage image = render();
+  rendered.Store(name, version, devicePixelRatio, image);
+  return image;
+}
+
+QImage SvgImage(const QString& resource, QSize logicalSize, qreal devicePixelRatio) {
+  return CachedImage(resource, SvgVersion(resource), logicalSize * devicePixelRatio,
+                     devicePixelRatio,
+                     [&] { return RenderSvg(resource, logicalSize, devicePixelRatio); });
 }
 
 QPixmap SvgPicture(const QString& resource, QSize logicalSize, qreal devicePixelRatio) {
@@ -68,19 +89,27 @@ QIcon SvgIcon(const QString& resource, std::initializer_list<int> sides) {
 }
 
 QCursor HandCursor(qreal devicePixelRatio, qreal boardScale) {
+  // Made once for each ratio and scale: a cursor from a picture is costly.
+  static std::map<std::pair<qreal, qreal>, QCursor> made;
+  const std::pair key(devicePixelRatio, boardScale);
+  if (auto it = made.find(key); it != made.end()) return it->second;
   const int side = static_cast<int>(std::lround(kHandSide * boardScale));
   QPixmap hand = SvgPicture(":/assets/hand.svg", QSize(side, side), devicePixelRatio);
   if (QGuiApplication::platformName() != "xcb") {
-    return QCursor(hand, static_cast<int>(std::lround(kHandHotX * boardScale)),
-                   static_cast<int>(std::lround(kHandHotY * boardScale)));
+    return made
+        .emplace(key, QCursor(hand, static_cast<int>(std::lround(kHandHotX * boardScale)),
+                              static_cast<int>(std::lround(kHandHotY * boardScale))))
+        .first->second;
   }
   // An X11 cursor is an image in device pixels, and Qt passes the hot spot
   // on unscaled: give both in device pixels, so the fingertip points at
   // every screen scale.
   hand.setDevicePixelRatio(1);
   const qreal scale = devicePixelRatio * boardScale;
-  return QCursor(hand, static_cast<int>(std::lround(kHandHotX * scale)),
-                 static_cast<int>(std::lround(kHandHotY * scale)));
+  return made
+      .emplace(key, QCursor(hand, static_cast<int>(std::lround(kHandHotX * scale)),
+                            static_cast<int>(std::lround(kHandHotY * scale))))
+      .first->second;
 }
 
 }  // namespace vorn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 
 #include <QCursor>
@@ -9,6 +10,19 @@
 #include <QString>
 
 namespace vorn {
+
+// What tells one version of a vector picture from another: its content, and
+// the renderer's version. Known without reading the pictures compiled in.
+QByteArray SvgVersion(const QString& resource);
+
+// A vector picture rendered at a size in logical pixels for a device pixel
+// ratio, every time.
+QImage RenderSvg(const QString& resource, QSize logicalSize, qreal devicePixelRatio);
+
+// A picture made by render, or read back from the disk where an earlier run
+// made the picture `name` of the same version, size in pixels and ratio.
+QImage CachedImage(const QString& name, const QByteArray& version, QSize pixels,
+                   qreal devicePixelRatio, const std::function<QImage()>& render);
 
 // A vector picture rendered at a size in logical pixels for a device pixel
 // ratio, or read back from the disk where an earlier run rendered it.

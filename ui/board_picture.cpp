@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "board/board_geometry.h"
+#include "platform/picture_cache.h"
 #include "platform/svg_pictures.h"
 #include "platform/window_region.h"
 #include "ui/twips.h"
@@ -46,6 +47,26 @@ void BoardPicture::SetSmoothEdges(bool smooth) {
   update();
 }
 
+QImage BoardPicture::Wood(qreal devicePixelRatio) const {
+  const QColor border = palette().color(QPalette::WindowText);
+  // Past the board's picture, where the window's cut may still show a
+  // pixel, the colour of its border line.
+  QImage wood(size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+  wood.setDevicePixelRatio(devicePixelRatio);
+  wood.fill(border);
+  QPainter painter(&wood);
+  painter.drawImage(0, 0,
+                    RenderSvg(":/assets/board.svg",
+                              QSize(scale_.Pixels(kBackgroundWidthPixels),
+                                    scale_.Pixels(kBackgroundHeightPixels)),
+                              devicePixelRatio));
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(border, kLineWidthPixels * scale_.Factor(), Qt::SolidLine, Qt::FlatCap));
+  DrawLine(painter, scale_, kLine1);
+  DrawLine(painter, scale_, kLine3);
+  return wood;
+}
+
 const QPixmap& BoardPicture::Background() {
   const qreal scale = devicePixelRatioF();
   const QSize pixels = size() * scale;
@@ -54,26 +75,23 @@ const QPixmap& BoardPicture::Background() {
     return background_;
   }
   backgroundSmooth_ = smooth_;
-  // Past the board's picture, where the window's cut may still show a
-  // pixel, the colour of its border line.
-  QPixmap wood(size() * scale);
-  wood.setDevicePixelRatio(scale);
-  wood.fill(palette().color(QPalette::WindowText));
-  QPainter painter(&wood);
-  // Drawn once into the wood: the rendered board is not kept beside it.
-  painter.drawImage(
-      0, 0,
-      SvgImage(":/assets/board.svg",
-               QSize(scale_.Pixels(kBackgroundWidthPixels), scale_.Pixels(kBackgroundHeightPixels)),
-               scale));
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(palette().color(QPalette::WindowText), kLineWidthPixels * scale_.Factor(),
-                      Qt::SolidLine, Qt::FlatCap));
-  DrawLine(painter, scale_, kLine1);
-  DrawLine(painter, scale_, kLine3);
-  painter.end();
+  // The wood is kept on the disk as drawn, known by all it is drawn from.
+  const QColor border = palette().color(QPalette::WindowText);
+  QByteArray drawnFrom = SvgVersion(":/assets/board.svg") + ' ' +
+                         border.name(QColor::HexArgb).toLatin1() + ' ' +
+                         QByteArray::number(scale_.Factor(), 'g', 17) + ' ' +
+                         QByteArray::number(kLineWidthPixels, 'g', 9);
+  for (const LineElement& line : {kLine1, kLine3}) {
+    for (float end : {line.X1, line.Y1, line.X2, line.Y2})
+      drawnFrom += ' ' + QByteArray::number(end, 'g', 9);
+  }
+  QImage wood = CachedImage(":/assets/board.svg", PictureCache::VersionOf(drawnFrom), pixels, scale,
+                            [&] { return Wood(scale); });
   if (!smooth_) {
-    background_ = wood;
+    // Opaque, so its pixels are the same in the window's own format, which
+    // is drawn without blending; and taken over by the pixmap, not copied.
+    if (border.alpha() == 255) wood.reinterpretAsFormat(QImage::Format_RGB32);
+    background_ = QPixmap::fromImage(std::move(wood), Qt::NoFormatConversion);
     return background_;
   }
   // The triangle filled with the wood, antialiased, in device pixels.
@@ -83,7 +101,7 @@ const QPixmap& BoardPicture::Background() {
   QPainterPath outline;
   outline.addPolygon(QTransform::fromScale(scale, scale).map(QPolygonF(scale_.Triangle())));
   outline.closeSubpath();
-  painter.begin(&triangle);
+  QPainter painter(&triangle);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillPath(outline, QBrush(wood));
   painter.end();

@@ -52,6 +52,8 @@ class BoardPicture : public QWidget {
  private:
   // The wood and its border lines, drawn once per size, scale and edge kind.
   const QPixmap& Background();
+  // The same drawn anew, in device pixels.
+  QImage Wood(qreal devicePixelRatio) const;
 
   bool smooth_ = false;
   BoardScale scale_;

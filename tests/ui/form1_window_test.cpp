@@ -1,6 +1,7 @@
 // The main window driven as a player does: its menu and keys, carrying and
 // clicking balls, whole games, the commands, the dialogs and the hint.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
@@ -17,10 +18,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -407,6 +410,33 @@ TEST_F(WindowTest, EverySizeGrowsTheTriangleAndAt200PercentTheHitTestAndTheRings
   // the ends nor past the screen.
   EXPECT_EQ(Keys("^+^0^-^!+^=^#-", [&] { return std::to_string(w().State().BoardSize); }),
             "200 100 100 125 150 125 ");
+}
+
+// A start draws the board from the disk where an earlier start drew it: the
+// same pixels, at every size.
+TEST_F(WindowTest, TheBoardReadBackFromTheDiskIsTheBoardDrawn) {
+  const QString cache =
+      QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/vorn/pictures";
+  for (int size : {100, 175}) {
+    SCOPED_TRACE(size);
+    ASSERT_TRUE(QDir(cache).removeRecursively());
+    platform.settings["vorn/Settings/BoardSize"] = std::to_string(size);
+    Form1Window drawn(platform);
+    drawn.show();
+    const QImage first = drawn.Picture1()->grab().toImage();
+    const QStringList stored = QDir(cache).entryList({"board@*.argb"});
+    ASSERT_EQ(stored.size(), 1);
+    const auto fileId = [&] {
+      struct stat st {};
+      return ::stat(QFile::encodeName(cache + "/" + stored[0]).constData(), &st) == 0 ? st.st_ino
+                                                                                      : 0;
+    };
+    const auto storedId = fileId();
+    Form1Window readBack(platform);
+    readBack.show();
+    EXPECT_EQ(readBack.Picture1()->grab().toImage(), first);
+    EXPECT_EQ(fileId(), storedId);  // found, not drawn and stored again
+  }
 }
 
 TEST_F(WindowTest, TheCentreStaysWhereItWasOnTheScreenAndTheSizeIsStoredOnClose) {
