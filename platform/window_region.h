@@ -10,6 +10,10 @@ namespace vorn {
 // transparent: always on Wayland, on X11 while a compositing manager runs.
 bool DesktopComposites();
 
+// The pixels of a triangle given by its corners, the same as Qt's region of
+// that polygon, for a fraction of the work.
+QRegion TriangleRegion(const QPolygon& triangle);
+
 // Cuts the window to the triangle given in its logical pixels (apex, bottom
 // right, bottom left), together with `more` (what is shown past it);
 // clicks outside reach what lies behind.
