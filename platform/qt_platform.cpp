@@ -1,8 +1,8 @@
 #include "platform/qt_platform.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
-#include <iostream>
 
 #include <QAbstractFileIconProvider>
 #include <QApplication>
@@ -99,7 +99,8 @@ void ReportUnreadableSettings(const QString& path, const std::string& error) {
   static bool reported = false;
   if (reported) return;
   reported = true;
-  std::cerr << "vorn: the settings in " << path.toStdString() << " are not used: " << error << "\n";
+  std::fprintf(stderr, "vorn: the settings in %s are not used: %s\n", path.toUtf8().constData(),
+               error.c_str());
 }
 
 // Icons and type names from the kind of entry alone. Qt's own provider reads

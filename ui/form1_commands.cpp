@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
-#include <iostream>
+#include <cstdio>
 
 #include "board/board_layout.h"
 #include "board/end_of_game.h"
@@ -184,7 +184,7 @@ void Form1Window::ReportNotStored(NotStored what, const std::string& error, bool
           .arg(QString::fromStdString(error));
   bool& told = what == NotStored::BestTime ? toldBestTimeNotStored_ : toldSettingsNotStored_;
   if (!mayAsk || told) {
-    std::cerr << "vorn: " << text.toStdString() << "\n";
+    std::fprintf(stderr, "vorn: %s\n", text.toUtf8().constData());
     return;
   }
   told = true;
