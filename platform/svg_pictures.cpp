@@ -55,7 +55,9 @@ QImage RenderSvg(const QString& resource, QSize logicalSize, qreal devicePixelRa
 
 QImage CachedImage(const QString& name, const QByteArray& version, QSize pixels,
                    qreal devicePixelRatio, const std::function<QImage()>& render) {
-  static const PictureCache rendered;
+  // In the cache folder of the moment: looked up again each time costs
+  // microseconds, against the milliseconds of a picture.
+  const PictureCache rendered;
   if (std::optional<QImage> found = rendered.Find(name, version, pixels, devicePixelRatio)) {
     found->setDevicePixelRatio(devicePixelRatio);
     return *std::move(found);

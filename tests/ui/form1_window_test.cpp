@@ -413,13 +413,15 @@ TEST_F(WindowTest, EverySizeGrowsTheTriangleAndAt200PercentTheHitTestAndTheRings
 }
 
 // A start draws the board from the disk where an earlier start drew it: the
-// same pixels, at every size.
+// same pixels, at every size. Each size has a cache folder of its own, which
+// no test running beside this one writes to.
 TEST_F(WindowTest, TheBoardReadBackFromTheDiskIsTheBoardDrawn) {
-  const QString cache =
-      QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/vorn/pictures";
+  const QByteArray userCache = qgetenv("XDG_CACHE_HOME");
   for (int size : {100, 175}) {
     SCOPED_TRACE(size);
-    ASSERT_TRUE(QDir(cache).removeRecursively());
+    QTemporaryDir own;
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(own.path()));
+    const QString cache = own.path() + "/vorn/pictures";
     platform.settings["vorn/Settings/BoardSize"] = std::to_string(size);
     Form1Window drawn(platform);
     drawn.show();
@@ -437,6 +439,7 @@ TEST_F(WindowTest, TheBoardReadBackFromTheDiskIsTheBoardDrawn) {
     EXPECT_EQ(readBack.Picture1()->grab().toImage(), first);
     EXPECT_EQ(fileId(), storedId);  // found, not drawn and stored again
   }
+  qputenv("XDG_CACHE_HOME", userCache);
 }
 
 TEST_F(WindowTest, TheCentreStaysWhereItWasOnTheScreenAndTheSizeIsStoredOnClose) {
