@@ -146,6 +146,24 @@ void CutToTriangle(QWidget* window, const QPolygon& triangle, bool smoothEdges,
 }
 
 bool StartSystemMove(QWidget* window) {
+#ifdef VORN_WITH_XCB
+  // A move asked for once the button is up never ends: the window manager
+  // (openbox) holds the keyboard and the pointer, waiting for a release that
+  // came before. After a quick click on a busy machine Qt can still report
+  // the button held, so the X server is asked.
+  if (QGuiApplication::platformName() == "xcb") {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection()) {
+      xcb_connection_t* connection = x11->connection();
+      const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+      xcb_query_pointer_reply_t* pointer =
+          xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
+      const bool held = pointer && (pointer->mask & XCB_BUTTON_MASK_1);
+      free(pointer);
+      if (!held) return true;
+    }
+  }
+#endif
   // The window manager is told where the pointer is from the window's position.
   SyncWindowPosition(window);
   QWindow* handle = window->windowHandle();

@@ -25,7 +25,8 @@ void CutToTriangle(QWidget* window, const QPolygon& triangle, bool smoothEdges,
 
 // Hands a press on the window's background to the window system, which then
 // moves the window with the mouse. False when the system cannot, and the
-// caller moves the window itself.
+// caller moves the window itself; true too when the button is already up,
+// and nothing moves.
 bool StartSystemMove(QWidget* window);
 
 }  // namespace vorn
