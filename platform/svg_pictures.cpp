@@ -97,21 +97,17 @@ QCursor HandCursor(qreal devicePixelRatio, qreal boardScale) {
   if (auto it = made.find(key); it != made.end()) return it->second;
   const int side = static_cast<int>(std::lround(kHandSide * boardScale));
   QPixmap hand = SvgPicture(":/assets/hand.svg", QSize(side, side), devicePixelRatio);
-  if (QGuiApplication::platformName() != "xcb") {
-    return made
-        .emplace(key, QCursor(hand, static_cast<int>(std::lround(kHandHotX * boardScale)),
-                              static_cast<int>(std::lround(kHandHotY * boardScale))))
-        .first->second;
+  qreal hotSpotScale = boardScale;
+  if (QGuiApplication::platformName() == "xcb") {
+    // An X11 cursor is an image in device pixels, and Qt passes the hot spot
+    // on unscaled: give both in device pixels, so the fingertip points at
+    // every screen scale.
+    hand.setDevicePixelRatio(1);
+    hotSpotScale = devicePixelRatio * boardScale;
   }
-  // An X11 cursor is an image in device pixels, and Qt passes the hot spot
-  // on unscaled: give both in device pixels, so the fingertip points at
-  // every screen scale.
-  hand.setDevicePixelRatio(1);
-  const qreal scale = devicePixelRatio * boardScale;
-  return made
-      .emplace(key, QCursor(hand, static_cast<int>(std::lround(kHandHotX * scale)),
-                            static_cast<int>(std::lround(kHandHotY * scale))))
-      .first->second;
+  const QCursor cursor(hand, static_cast<int>(std::lround(kHandHotX * hotSpotScale)),
+                       static_cast<int>(std::lround(kHandHotY * hotSpotScale)));
+  return made.emplace(key, cursor).first->second;
 }
 
 }  // namespace vorn

@@ -155,9 +155,9 @@ bool StartSystemMove(QWidget* window) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 && x11->connection()) {
       xcb_connection_t* connection = x11->connection();
-      const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+      const auto own = static_cast<xcb_window_t>(window->winId());
       xcb_query_pointer_reply_t* pointer =
-          xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
+          xcb_query_pointer_reply(connection, xcb_query_pointer(connection, own), nullptr);
       const bool held = pointer && (pointer->mask & XCB_BUTTON_MASK_1);
       free(pointer);
       if (!held) return true;
