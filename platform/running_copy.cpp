@@ -6,10 +6,10 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QVariantMap>
 
+#include "platform/session_bus.h"
 #include "platform/user_socket.h"
 
 namespace vorn {
@@ -38,17 +38,6 @@ QVariantMap PlatformData(const QString& token) {
 QString TokenOf(const QVariantMap& data) {
   const QString token = data.value("activation-token").toString();
   return token.isEmpty() ? data.value("desktop-startup-id").toString() : token;
-}
-
-// Whether the session has a bus: named in the environment, as desktops do,
-// or the user's bus in the runtime folder. Where there is neither, the bus
-// library would start a bus daemon of its own for the X display
-// (autolaunch), which outlives the game and holds up its window for longer
-// than the rest of its start.
-bool SessionBusRunning() {
-  if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return true;
-  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  return !runtime.isEmpty() && QFileInfo::exists(runtime + "/bus");
 }
 
 }  // namespace

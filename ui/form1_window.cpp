@@ -20,6 +20,7 @@
 #include "persistence/stored_level.h"
 #include "persistence/undo_play.h"
 #include "platform/secondary_windows.h"
+#include "platform/session_bus.h"
 #include "platform/task_bar.h"
 #include "platform/window_region.h"
 #include "play/ball_drag.h"
@@ -56,6 +57,13 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
   setAttribute(Qt::WA_TranslucentBackground);
 
   picture1_ = new BoardPicture(this);
+  // Showing the board's elements starts the accessibility bridge, which
+  // connects to the session bus. Where the session has no bus, the bridge
+  // first starts one and the start waits for it: the board is then held
+  // back until the window is shown, so that the window maps before that
+  // wait, as any plain window does. With a bus the bridge is quick, and
+  // started early it is ready for the board's first focus.
+  if (!SessionBusRunning()) picture1_->hide();
   spoken_ = new SpokenNotice(this);
   picture1_->onMouseDown = [this](Qt::MouseButton b, QPointF at, QPointF globalPos) {
     Picture1_MouseDown(b, at, globalPos);
@@ -300,6 +308,11 @@ void Form1Window::FitToScreen() {
   if (fitting != f_.BoardSize) SetBoardSize(fitting);
   KeepOnScreen();
   SyncView();
+}
+
+void Form1Window::setVisible(bool visible) {
+  QWidget::setVisible(visible);
+  if (visible && picture1_->isHidden()) picture1_->show();
 }
 
 void Form1Window::showEvent(QShowEvent* event) {

@@ -84,6 +84,9 @@ class Form1Window : public QWidget {
   // or dialog is open, without asking, with the level stored.
   void Terminate();
 
+  // The board shows with the window, also when it was held back at the start.
+  void setVisible(bool visible) override;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;

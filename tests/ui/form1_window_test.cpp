@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -49,6 +50,15 @@ using namespace std::chrono_literals;
 constexpr auto kPress = QEvent::MouseButtonPress, kMove = QEvent::MouseMove,
                kRelease = QEvent::MouseButtonRelease;
 const std::string kNoMarks = "-1>-1";
+
+// An environment variable's value, none where it is unset, and its return.
+std::optional<QByteArray> Variable(const char* name) {
+  if (!qEnvironmentVariableIsSet(name)) return std::nullopt;
+  return qgetenv(name);
+}
+void Restore(const char* name, const std::optional<QByteArray>& value) {
+  value ? void(qputenv(name, *value)) : void(qunsetenv(name));
+}
 
 // A shown, active main window with a fresh game over a scripted platform.
 class WindowTest : public ::testing::Test {
@@ -416,7 +426,7 @@ TEST_F(WindowTest, EverySizeGrowsTheTriangleAndAt200PercentTheHitTestAndTheRings
 // same pixels, at every size. Each size has a cache folder of its own, which
 // no test running beside this one writes to.
 TEST_F(WindowTest, TheBoardReadBackFromTheDiskIsTheBoardDrawn) {
-  const QByteArray userCache = qgetenv("XDG_CACHE_HOME");
+  const std::optional<QByteArray> userCache = Variable("XDG_CACHE_HOME");
   for (int size : {100, 175}) {
     SCOPED_TRACE(size);
     QTemporaryDir own;
@@ -439,7 +449,7 @@ TEST_F(WindowTest, TheBoardReadBackFromTheDiskIsTheBoardDrawn) {
     EXPECT_EQ(readBack.Picture1()->grab().toImage(), first);
     EXPECT_EQ(fileId(), storedId);  // found, not drawn and stored again
   }
-  qputenv("XDG_CACHE_HOME", userCache);
+  Restore("XDG_CACHE_HOME", userCache);
 }
 
 TEST_F(WindowTest, TheCentreStaysWhereItWasOnTheScreenAndTheSizeIsStoredOnClose) {
@@ -671,6 +681,26 @@ TEST_F(WindowTest, AClickLiftsABallAClickOnALandingHoleJumpsAndAnyOtherClickPuts
   }
   EXPECT_EQ(BallInHole(0), 5);
   EXPECT_EQ(w().State().PlayCount, 1);
+}
+
+TEST_F(WindowTest, TheBoardShowsWithTheWindowAndTakesTheKeysWithOrWithoutASessionBus) {
+  // Without a session bus the board is held back until the window shows.
+  const std::optional<QByteArray> bus = Variable("DBUS_SESSION_BUS_ADDRESS"),
+                                  runtime = Variable("XDG_RUNTIME_DIR");
+  QTemporaryDir busless;
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(busless.path()));
+  for (const char* address : {"", "unix:path=/nonexistent"}) {
+    SCOPED_TRACE(address);
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    window_ = std::make_unique<Form1Window>(platform);
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    EXPECT_TRUE(w().Picture1()->isVisible());
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Up);  // to the keyboard's focus
+    EXPECT_TRUE(w().FocusRing()->isVisible());
+  }
+  Restore("DBUS_SESSION_BUS_ADDRESS", bus);
+  Restore("XDG_RUNTIME_DIR", runtime);
 }
 
 TEST_F(WindowTest, AssistiveTechnologyHearsEachHoleByPlaceAndContentAndFollowsTheRing) {

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace vorn {
+
+// Whether the session has a bus: named in the environment, as desktops do,
+// or the user's bus in the runtime folder. Where there is neither, the first
+// use of the bus makes the bus library start a bus daemon of its own for the
+// X display (autolaunch), which outlives the game and takes longer than the
+// rest of its start.
+bool SessionBusRunning();
+
+}  // namespace vorn
