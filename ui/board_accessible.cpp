@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 #include "board/hole_geometry.h"
@@ -212,6 +213,30 @@ void BoardAnnouncer::Announce(const Form1& f, QWidget* board) {
   QAccessibleEvent focused(boardAccessible->Hole(static_cast<std::int16_t>(focus)),
                            QAccessible::Focus);
   QAccessible::updateAccessibility(&focused);
+}
+
+LateListenerWatch::LateListenerWatch(QWidget* board, std::function<void()> retell)
+    : board_(board), retell_(std::move(retell)) {
+  QAccessible::installActivationObserver(this);
+}
+
+LateListenerWatch::~LateListenerWatch() {
+  QAccessible::removeActivationObserver(this);
+}
+
+void LateListenerWatch::accessibilityActiveChanged(bool active) {
+  if (!active || !board_ || !board_->hasFocus()) return;
+  // The bridge sets itself up only after it has told its observers.
+  QTimer::singleShot(0, board_, [this] {
+    if (!board_->hasFocus()) return;
+    QAccessible::State activated;
+    activated.active = true;
+    QAccessibleStateChangeEvent activation(board_->window(), activated);
+    QAccessible::updateAccessibility(&activation);
+    QAccessibleEvent focus(board_, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+    retell_();
+  });
 }
 
 }  // namespace vorn

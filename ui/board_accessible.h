@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
+#include <QAccessible>
+#include <QPointer>
 #include <QString>
 
 #include "board/form1.h"
@@ -30,6 +33,25 @@ class BoardAnnouncer {
  private:
   std::array<QString, kElementCount> names_;
   int focus_ = -1;
+};
+
+// Assistive technology that connects while the board has the keyboard focus
+// heard neither the window's activation nor the board's focus: a screen
+// reader started after the game, or the accessibility bridge ready only
+// after the window manager gave the board the focus. Once the bridge is
+// ready they are told, then `retell` tells what else the start told.
+class LateListenerWatch : public QAccessible::ActivationObserver {
+ public:
+  LateListenerWatch(QWidget* board, std::function<void()> retell);
+  ~LateListenerWatch() override;
+  LateListenerWatch(const LateListenerWatch&) = delete;
+  LateListenerWatch& operator=(const LateListenerWatch&) = delete;
+
+  void accessibilityActiveChanged(bool active) override;
+
+ private:
+  QPointer<QWidget> board_;
+  std::function<void()> retell_;
 };
 
 }  // namespace vorn

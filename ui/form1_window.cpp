@@ -82,6 +82,12 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
       boardIntroduced_ = true;
     });
   };
+  lateListener_ = std::make_unique<LateListenerWatch>(picture1_, [this] {
+    announcer_.Refocus();
+    announcer_.Announce(f_, picture1_);
+    spoken_->Say(DescribeBoard(f_));
+    boardIntroduced_ = true;
+  });
   picture1_->onKeyDown = [this](int key, Qt::KeyboardModifiers modifiers) {
     Picture1_KeyDown(key, modifiers);
   };

@@ -214,6 +214,7 @@ class Form1Window : public QWidget {
   // The hole whose ball the dots are shown for; -1 while none are.
   int landingFor_ = -1;
   BoardAnnouncer announcer_;
+  std::unique_ptr<LateListenerWatch> lateListener_;
   // What a screen reader is told of each action, and the game as it was last
   // told; nothing is said before the board was first introduced.
   SpokenNotice* spoken_ = nullptr;

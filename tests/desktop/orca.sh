@@ -2,9 +2,13 @@
 # Orca screen reader, whose speech is written to a transcript instead of
 # the loudspeaker, on a desktop of its own (Xvfb, openbox, a session bus,
 # the accessibility bus, speech-dispatcher).
-# Usage: bash orca.sh GAME
+# Usage: bash orca.sh GAME [display-bus]
+# With display-bus, the session bus is the one started for the X display,
+# as the bus library starts one where a session names none, and the game
+# finds it through the display rather than its environment.
 here=$(cd "$(dirname "$0")" && pwd)
 game=$1
+bus_kind=${2:-session}
 source "$here/desktop.sh"
 
 orca=/usr/bin/orca
@@ -69,10 +73,25 @@ stop_orca() {
 }
 trap 'stop_orca; cleanup' EXIT
 
+# A bus registered on the X display, where a program with no bus in its
+# environment finds it.
+start_display_bus() {
+  command -v dbus-launch >/dev/null || skip "dbus-launch is missing (bash tools/deps test installs dbus-x11)"
+  local id= file
+  for file in /etc/machine-id /var/lib/dbus/machine-id; do
+    [[ -s $file ]] && read -r id <"$file" && break
+  done
+  [[ -n $id ]] || skip "no machine id, under which a bus is registered on the display"
+  eval "$(dbus-launch --autolaunch="$id" --sh-syntax)" || fail "dbus-launch started no bus for the display"
+  export DBUS_SESSION_BUS_ADDRESS
+  bg_pids+=("$DBUS_SESSION_BUS_PID")
+  runner=(env -u DBUS_SESSION_BUS_ADDRESS)
+}
+
 # A session bus, the accessibility bus it hands out, speech and Orca,
 # ready once it has said so.
 start_orca() {
-  start_session_bus
+  if [[ $bus_kind == display-bus ]]; then start_display_bus; else start_session_bus; fi
   # Settings in memory: no dconf service on the bus to outlive it.
   export GSETTINGS_BACKEND=memory
   "$launcher" --launch-immediately >"$tmp/atspi.log" 2>&1 &

@@ -738,6 +738,10 @@ TEST_F(WindowTest, AScreenReaderIsToldWhatEachKeyDidOrWhyItDidNothing) {
   };
   // Once shown, after the board's name: the ring's hole.
   EXPECT_EQ(heard(), "[Row 1, hole 1: empty. 14 balls left.]");
+  // A screen reader that connects while the board has the focus is told it
+  // again; while the menu has the focus, nothing.
+  QAccessible::setActive(true);
+  EXPECT_EQ(heard(), "[Row 1, hole 1: empty. 14 balls left.]");
   // The first key shows the ring; then the edge, an empty hole, a lift, a
   // jump by Tab and Space, the position, an undo and a redo, and what cannot
   // be done.
@@ -769,6 +773,8 @@ TEST_F(WindowTest, AScreenReaderIsToldWhatEachKeyDidOrWhyItDidNothing) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return menu().mnuPopUp->activeAction() == menu().mnuUndo; }));
   QTest::keyClick(menu().mnuPopUp, Qt::Key_Down);
   EXPECT_EQ(menu().mnuPopUp->activeAction(), menu().mnuRedo);
+  QAccessible::setActive(true);
+  EXPECT_EQ(heard(), "-");
   menu().mnuPopUp->close();
   // After an undo, another jump is a jump, not a redo.
   Drag(9, 2);
