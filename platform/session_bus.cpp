@@ -12,4 +12,12 @@ bool SessionBusRunning() {
   return !runtime.isEmpty() && QFileInfo::exists(runtime + "/bus");
 }
 
+bool AccessibilityWouldStartABus() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+  return !SessionBusRunning();
+#else
+  return false;
+#endif
+}
+
 }  // namespace vorn

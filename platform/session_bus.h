@@ -9,4 +9,9 @@ namespace vorn {
 // rest of its start.
 bool SessionBusRunning();
 
+// Whether starting the accessibility bridge would first start a bus daemon:
+// where accessibility goes over the session bus (Linux and other Unix
+// desktops) and the session has no bus.
+bool AccessibilityWouldStartABus();
+
 }  // namespace vorn

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QPointer>
-#include <QTimer>
 #include <QWindow>
 
 #include "board/hole_geometry.h"
@@ -215,8 +215,8 @@ void BoardAnnouncer::Announce(const Form1& f, QWidget* board) {
   QAccessible::updateAccessibility(&focused);
 }
 
-LateListenerWatch::LateListenerWatch(QWidget* board, std::function<void()> retell)
-    : board_(board), retell_(std::move(retell)) {
+LateListenerWatch::LateListenerWatch(QWidget* board, std::function<void()> late)
+    : board_(board), late_(std::move(late)) {
   QAccessible::installActivationObserver(this);
 }
 
@@ -225,18 +225,20 @@ LateListenerWatch::~LateListenerWatch() {
 }
 
 void LateListenerWatch::accessibilityActiveChanged(bool active) {
-  if (!active || !board_ || !board_->hasFocus()) return;
-  // The bridge sets itself up only after it has told its observers.
-  QTimer::singleShot(0, board_, [this] {
-    if (!board_->hasFocus()) return;
-    QAccessible::State activated;
-    activated.active = true;
-    QAccessibleStateChangeEvent activation(board_->window(), activated);
-    QAccessible::updateAccessibility(&activation);
-    QAccessibleEvent focus(board_, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
-    retell_();
-  });
+  if (active && board_ && BoardTakesKeys(board_)) late_();
+}
+
+bool BoardTakesKeys(const QWidget* board) {
+  return board->hasFocus() && !QApplication::activePopupWidget();
+}
+
+void TellBoardFocused(QWidget* board) {
+  QAccessible::State activated;
+  activated.active = true;
+  QAccessibleStateChangeEvent activation(board->window(), activated);
+  QAccessible::updateAccessibility(&activation);
+  QAccessibleEvent focus(board, QAccessible::Focus);
+  QAccessible::updateAccessibility(&focus);
 }
 
 }  // namespace vorn

@@ -35,14 +35,15 @@ class BoardAnnouncer {
   int focus_ = -1;
 };
 
-// Assistive technology that connects while the board has the keyboard focus
-// heard neither the window's activation nor the board's focus: a screen
-// reader started after the game, or the accessibility bridge ready only
-// after the window manager gave the board the focus. Once the bridge is
-// ready they are told, then `retell` tells what else the start told.
+// Calls `late` when assistive technology connects while the board has the
+// keyboard focus: the accessibility bridge ready only after the window
+// manager gave the board the focus, or a screen reader's accessibility bus
+// started after the game. It then heard neither the window's activation nor
+// the board's focus. The bridge sets itself up only after the call: what
+// `late` tells must wait for the event loop.
 class LateListenerWatch : public QAccessible::ActivationObserver {
  public:
-  LateListenerWatch(QWidget* board, std::function<void()> retell);
+  LateListenerWatch(QWidget* board, std::function<void()> late);
   ~LateListenerWatch() override;
   LateListenerWatch(const LateListenerWatch&) = delete;
   LateListenerWatch& operator=(const LateListenerWatch&) = delete;
@@ -51,7 +52,15 @@ class LateListenerWatch : public QAccessible::ActivationObserver {
 
  private:
   QPointer<QWidget> board_;
-  std::function<void()> retell_;
+  std::function<void()> late_;
 };
+
+// Tells assistive technology that the board's window is active and the
+// board has the keyboard focus.
+void TellBoardFocused(QWidget* board);
+
+// Whether the board takes the keys: it has the focus, and no menu is open
+// over it (a menu takes the keys without taking the focus).
+bool BoardTakesKeys(const QWidget* board);
 
 }  // namespace vorn

@@ -63,30 +63,21 @@ Form1Window::Form1Window(Platform& platform, QWidget* parent)
   // back until the window is shown, so that the window maps before that
   // wait, as any plain window does. With a bus the bridge is quick, and
   // started early it is ready for the board's first focus.
-  if (!SessionBusRunning()) picture1_->hide();
+  if (AccessibilityWouldStartABus()) picture1_->hide();
   spoken_ = new SpokenNotice(this);
   picture1_->onMouseDown = [this](Qt::MouseButton b, QPointF at, QPointF globalPos) {
     Picture1_MouseDown(b, at, globalPos);
   };
   // The focus comes to the board once it is shown, and back after the menu
-  // or a dialog. By then the window manager has placed the window: its place
-  // is read back for every hole's place on the screen. The screen reader
-  // hears the ringed hole again, after the board itself.
-  picture1_->onFocusIn = [this] {
-    QTimer::singleShot(0, this, [this] {
-      SyncWindowPosition(this);
-      announcer_.Refocus();
-      announcer_.Announce(f_, picture1_);
-      // The first time, after the board's own name: where the ring stands.
-      if (!boardIntroduced_) spoken_->Say(DescribeBoard(f_));
-      boardIntroduced_ = true;
-    });
-  };
+  // or a dialog; a screen reader may also connect while the board has it.
+  // Both are told once the event loop runs.
+  focusNotice_.setSingleShot(true);
+  focusNotice_.setInterval(0);
+  connect(&focusNotice_, &QTimer::timeout, this, [this] { AnnounceBoardFocus(); });
+  picture1_->onFocusIn = [this] { focusNotice_.start(); };
   lateListener_ = std::make_unique<LateListenerWatch>(picture1_, [this] {
-    announcer_.Refocus();
-    announcer_.Announce(f_, picture1_);
-    spoken_->Say(DescribeBoard(f_));
-    boardIntroduced_ = true;
+    listenerLate_ = true;
+    focusNotice_.start();
   });
   picture1_->onKeyDown = [this](int key, Qt::KeyboardModifiers modifiers) {
     Picture1_KeyDown(key, modifiers);
@@ -158,6 +149,23 @@ void Form1Window::Form_Load() {
     ShapeToTriangle();
     SyncView();
   }
+}
+
+void Form1Window::AnnounceBoardFocus() {
+  // By now the window manager has placed the window: its place is read back
+  // for every hole's place on the screen.
+  SyncWindowPosition(this);
+  // A screen reader that connected after the board took the focus is first
+  // told what it missed, then everything the first focus told.
+  const bool late = listenerLate_ && BoardTakesKeys(picture1_);
+  listenerLate_ = false;
+  if (late) TellBoardFocused(picture1_);
+  // The ringed hole again, after the board itself.
+  announcer_.Refocus();
+  announcer_.Announce(f_, picture1_);
+  // The first time, after the board's own name: where the ring stands.
+  if (!boardIntroduced_ || late) spoken_->Say(DescribeBoard(f_));
+  boardIntroduced_ = true;
 }
 
 void Form1Window::ShapeToTriangle() {

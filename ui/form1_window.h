@@ -95,6 +95,8 @@ class Form1Window : public QWidget {
 
  private:
   void Form_Load();
+  // Tells a screen reader where the board's focus stands.
+  void AnnounceBoardFocus();
   // Cuts the window to its triangle, with smooth edges where the desktop composites.
   void ShapeToTriangle();
   // The balls and marks shown that reach past the triangle, whole: the
@@ -214,7 +216,10 @@ class Form1Window : public QWidget {
   // The hole whose ball the dots are shown for; -1 while none are.
   int landingFor_ = -1;
   BoardAnnouncer announcer_;
+  QTimer focusNotice_;
   std::unique_ptr<LateListenerWatch> lateListener_;
+  // A screen reader connected while the board had the focus, not yet told.
+  bool listenerLate_ = false;
   // What a screen reader is told of each action, and the game as it was last
   // told; nothing is said before the board was first introduced.
   SpokenNotice* spoken_ = nullptr;

@@ -74,15 +74,17 @@ stop_orca() {
 trap 'stop_orca; cleanup' EXIT
 
 # A bus registered on the X display, where a program with no bus in its
-# environment finds it.
+# environment finds it: started as the bus library itself starts one
+# (dbus-launch --autolaunch, under the machine's id as the library reads it).
 start_display_bus() {
   command -v dbus-launch >/dev/null || skip "dbus-launch is missing (bash tools/deps test installs dbus-x11)"
-  local id= file
-  for file in /etc/machine-id /var/lib/dbus/machine-id; do
-    [[ -s $file ]] && read -r id <"$file" && break
-  done
-  [[ -n $id ]] || skip "no machine id, under which a bus is registered on the display"
-  eval "$(dbus-launch --autolaunch="$id" --sh-syntax)" || fail "dbus-launch started no bus for the display"
+  local id launched
+  id=$(dbus-uuidgen --get 2>/dev/null) || skip "no machine id, under which a bus is registered on the display"
+  launched=$(dbus-launch --autolaunch="$id" --sh-syntax --close-stderr) ||
+    fail "dbus-launch started no bus for the display"
+  eval "$launched"
+  [[ -n ${DBUS_SESSION_BUS_PID:-} && -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] ||
+    fail "dbus-launch named no bus: $launched"
   export DBUS_SESSION_BUS_ADDRESS
   bg_pids+=("$DBUS_SESSION_BUS_PID")
   runner=(env -u DBUS_SESSION_BUS_ADDRESS)
