@@ -1,7 +1,14 @@
+// The board's holes: where they stand, which one a point is in, the jumps between them.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 #include "bench/lattice_jumps.h"
 #include "board/board_layout.h"
+#include "board/hint.h"
+#include "board/hole_geometry.h"
+#include "board/move_targeting.h"
 #include "support/boards.h"
 
 namespace vorn {
@@ -67,6 +74,63 @@ TEST(Layout, ALevelOutOfRangeKeepsTheBoardOrFallsBackToTheSmallest) {
   SetBalls(f);
   EXPECT_EQ(f.LabelCount, 21);
   EXPECT_EQ(f.Image2[20].Left, LaidOut(1).Image2[20].Left);
+}
+
+// A hole's edges are outside it; where holes overlap, the lower index wins,
+// and hidden holes still take part at the place they stand.
+TEST(Whatlabel, EdgesAreOutsideAndOverlapsGoToTheLowerIndexHiddenOrNot) {
+  const Form1 f = LaidOut(0);
+  const Hole& h = f.Image2[0];
+  const float midX = h.Left + h.Width / 2, midY = h.Top + h.Height / 2;
+  ASSERT_FALSE(f.Image2[15].Visible);
+  struct Probe {
+    float x, y;
+    std::int16_t hole;
+  };
+  const Probe probes[] = {
+      {midX, midY, 0},
+      {h.Left, midY, kNoHole},
+      {h.Left + h.Width, midY, kNoHole},
+      {midX, h.Top, kNoHole},
+      {midX, h.Top + h.Height, kNoHole},
+      {std::nextafter(h.Left, 1e9f), midY, 0},
+      {f.Image2[15].Left + 10, f.Image2[15].Top + 10, 15},  // hidden, alone
+      {f.Image2[20].Left + 10, f.Image2[20].Top + 10, 6},   // hidden 20 over hole 6
+  };
+  for (const Probe& p : probes) EXPECT_EQ(Whatlabel(f, p.x, p.y), p.hole) << p.x << "," << p.y;
+}
+
+// On every board, also after the largest one left its unused holes behind, the
+// rules' jumps are the lattice's: with only hole `over` full, the ball in
+// `from` may land just where the lattice's jump over it lands, and the
+// solver's jump table holds each jump once.
+TEST(Jumps, FollowTheLatticeOnEveryBoard) {
+  for (int level = 0; level <= 2; ++level) {
+    for (const int earlier : {-1, 2}) {
+      Form1 f = LaidOut(level, earlier);
+      std::vector<SolverJump> lattice = TriangleJumps(f.RowCount), table = JumpTable(f);
+      std::ranges::sort(lattice);
+      std::ranges::sort(table);
+      EXPECT_TRUE(table == lattice) << "level " << level << " after " << earlier;
+      for (Hole& hole : f.Image2) hole.Tag.reset();
+      for (std::int16_t from = 0; from < f.LabelCount; ++from) {
+        for (std::int16_t over = 0; over < f.LabelCount; ++over) {
+          f.Image2[over].Tag = over;
+          f.DropCount = 0;
+          PosDrop(f, from);
+          f.Image2[over].Tag.reset();
+          const std::vector<int> landings(f.DropList.begin(), f.DropList.begin() + f.DropCount);
+          std::vector<int> expected;
+          for (const SolverJump& j : lattice) {
+            if (j.from == from && j.over == over) expected.push_back(j.to);
+          }
+          EXPECT_EQ(landings, expected)
+              << "level " << level << " after " << earlier << ": from " << from << " over " << over;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(OccupiedHoles(LaidOut(0)), 0x7FFEu);  // holes 1..14
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "board/end_of_game.h"
 #include "board/move_rules.h"
 #include "persistence/best_times.h"
+#include "persistence/restore_any_bytes.h"
 #include "persistence/saved_game.h"
 #include "persistence/stored_level.h"
 #include "persistence/undo_play.h"
@@ -117,6 +118,19 @@ TEST_F(RedoTest, ARedoThatWinsAnnouncesItButOnlyAWinTimedFromAFreshBoardCountsAn
   while (f.PlayCount > 0) UndoPlay(f, platform);
   Image1_MouseDown(f, platform, 7, kRightButton, 0, 100, 100);
   EXPECT_TRUE(!f.Image2[7].Tag && f.RedoCount == 0 && !f.Menu.mnuRedo.Enabled);
+}
+
+TEST(UndoPlay, AnEmptyOrBrokenHistoryChangesNothing) {
+  for (const std::int32_t count : {0, -1, -300}) {
+    ScriptedPlatform platform;
+    Form1 f;
+    f.GameLevel = 2;
+    ResetGame(f, platform);
+    f.PlayCount = count;
+    const Form1 before = f;
+    UndoPlay(f, platform);
+    EXPECT_EQ(test::DifferenceInGame(before, f), "") << count;
+  }
 }
 
 TEST(StoredSettings, RecordsLevelsAndSizesTheGameDidNotWriteReadAsNone) {

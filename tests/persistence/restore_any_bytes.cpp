@@ -94,6 +94,16 @@ std::string DifferenceInGame(const Form1& a, const Form1& b) {
   return {};
 }
 
+void PlayFirstJumps(Form1& f, Platform& platform, int count) {
+  for (int jump = 0; jump < count && f.MoveCount > 0; ++jump) {
+    const std::int16_t ball = *f.Image2[f.MoveList[f.MoveCount - 1]].Tag;
+    Image1_MouseDown(f, platform, ball, kLeftButton, 0, 200, 200);
+    const Hole& to = f.Image2[f.DropList[0]];
+    Image1_MouseUp(f, platform, ball, kLeftButton, 0, to.Left + 200 - f.Image1[ball].Left,
+                   to.Top + 200 - f.Image1[ball].Top);
+  }
+}
+
 void RestoreAnyBytes(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return;
   InMemoryFile platform(std::string(reinterpret_cast<const char*>(data + 1), size - 1));
@@ -101,13 +111,7 @@ void RestoreAnyBytes(const std::uint8_t* data, std::size_t size) {
   f.GameLevel = static_cast<std::int16_t>(data[0] % 3);
   ResetGame(f, platform);
   // A game in progress of up to three jumps, which a refused file must leave alone.
-  for (int jump = 0; jump < data[0] / 3 % 4 && f.MoveCount > 0; ++jump) {
-    const std::int16_t ball = *f.Image2[f.MoveList[f.MoveCount - 1]].Tag;
-    Image1_MouseDown(f, platform, ball, kLeftButton, 0, 200, 200);
-    const Hole& to = f.Image2[f.DropList[0]];
-    Image1_MouseUp(f, platform, ball, kLeftButton, 0, to.Left + 200 - f.Image1[ball].Left,
-                   to.Top + 200 - f.Image1[ball].Top);
-  }
+  PlayFirstJumps(f, platform, data[0] / 3 % 4);
   const Form1 before = f;
   platform.msgBoxes.clear();
   platform.fileChoices = {"saved.VORN"};

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "board/form1.h"
+#include "platform/platform.h"
 
 namespace vorn::test {
 
@@ -17,5 +18,9 @@ void RestoreAnyBytes(const std::uint8_t* data, std::size_t size);
 // Empty when two games are the same for the player (board, history, level,
 // start, menu); otherwise what differs first.
 std::string DifferenceInGame(const Form1& a, const Form1& b);
+
+// Plays up to `count` jumps as a player would carry the balls: each time the
+// first jump the rules offer.
+void PlayFirstJumps(Form1& f, Platform& platform, int count);
 
 }  // namespace vorn::test

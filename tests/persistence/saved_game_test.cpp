@@ -1,7 +1,9 @@
+// Saved games written and restored, whatever the file holds.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "board/board_layout.h"
 #include "persistence/restore_any_bytes.h"
@@ -39,16 +41,7 @@ class SavedGame : public ::testing::Test {
     f.GameLevel = static_cast<std::int16_t>(level);
     ResetGame(f, platform);
   }
-  // Plays the first `count` legal jumps the rules offer, as a player would.
-  void PlayJumps(int count) {
-    for (int i = 0; i < count && f.MoveCount > 0; ++i) {
-      const std::int16_t ball = *f.Image2[f.MoveList[f.MoveCount - 1]].Tag;
-      Image1_MouseDown(f, platform, ball, kLeftButton, 0, 200, 200);
-      const Hole& to = f.Image2[f.DropList[0]];
-      Image1_MouseUp(f, platform, ball, kLeftButton, 0, to.Left + 200 - f.Image1[ball].Left,
-                     to.Top + 200 - f.Image1[ball].Top);
-    }
-  }
+  void PlayJumps(int count) { test::PlayFirstJumps(f, platform, count); }
   std::string Save() {
     platform.fileChoices = {(dir / "game.VORN").string()};
     SaveGame(f, platform);
@@ -140,6 +133,30 @@ TEST_F(SavedGame, AFailedSaveNamesTheFileAndTheDialogProposesTheLastName) {
             (dir / "game.VORN").string() + "\r\nNo space left on device");
   EXPECT_TRUE(platform.msgBoxes[0].title == "Error Saving Game" &&
               platform.msgBoxes[0].icon == MsgIcon::Critical);
+}
+
+// The fuzz check on a fixed set of inputs: random bytes, and random runs of
+// records whose fields are all small indices, which come close to real games.
+TEST(RestoreAnyBytes, KeepsBoardAndHistoryInAgreement) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::uint8_t> bytes(1 + random() % 200);
+    if (round % 2 == 0) {
+      for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
+    } else {
+      std::vector<PlayRec> records(random() % 14);
+      for (auto& r : records) {
+        r = PlayRec{
+            static_cast<std::int16_t>(random() % 15), static_cast<std::int32_t>(random() % 15),
+            static_cast<std::int16_t>(random() % 15), static_cast<std::int32_t>(random() % 15),
+            static_cast<std::int16_t>(random() % 15)};
+      }
+      const std::string encoded = EncodePlayRecords(records.data(), records.size());
+      bytes.assign(1, static_cast<std::uint8_t>(random()));
+      bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+    }
+    vorn::test::RestoreAnyBytes(bytes.data(), bytes.size());
+  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <initializer_list>
+#include <vector>
 
 #include "board/board_layout.h"
 
@@ -19,7 +19,7 @@ inline Form1 LaidOut(int level, int earlierLevel = -1) {
 }
 
 // A game under way with balls, numbered like their holes, only in `full`.
-inline Form1 BoardWith(std::initializer_list<std::int16_t> full, int level = 0) {
+inline Form1 BoardWith(const std::vector<std::int16_t>& full, int level = 0) {
   Form1 f = LaidOut(level);
   for (Hole& hole : f.Image2) hole.Tag.reset();
   for (Ball& ball : f.Image1) ball.Visible = false;

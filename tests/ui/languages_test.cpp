@@ -144,9 +144,6 @@ TEST(EnglishTest, TheAboutAndInstructionsWindowsShowTheirWholeTextsInEveryFontSi
   about.show();
   const auto place = [&](const char* name) { return about.findChild<QWidget*>(name)->geometry(); };
   EXPECT_EQ(about.size(), TwipsSize(5730, 3555));
-  EXPECT_EQ(place("lblDescription"), TwipsRect(1050, 1125, 3885, 1170));
-  EXPECT_EQ(place("separator"), TwipsRect(90, 2445, 5564, 45));
-  EXPECT_EQ(place("cmdOK"), TwipsRect(4245, 2625, 1260, 345));
   const QRect sysInfo = TwipsRect(4260, 3075, 1245, 345);
   const int needed = about.findChild<QPushButton*>("cmdSysInfo")->sizeHint().width();
   EXPECT_EQ(place("cmdSysInfo"), sysInfo.adjusted(std::min(0, sysInfo.width() - needed), 0, 0, 0));

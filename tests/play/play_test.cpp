@@ -1,12 +1,16 @@
+// Play by the pointer and by the keys.
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 
 #include "board/board_layout.h"
 #include "board/move_rules.h"
 #include "persistence/undo_play.h"
 #include "platform/scripted_platform.h"
 #include "play/ball_drag.h"
+#include "play/ball_lift.h"
+#include "play/board_keys.h"
 #include "support/board_checks.h"
 
 namespace vorn {
@@ -14,7 +18,7 @@ namespace {
 
 constexpr float kInside = 217.5f;  // the middle of a ball, in twips from its corner
 
-struct BallDrag : ::testing::Test {
+struct Play : ::testing::Test {
   void SetUp() override { Start(0); }
   void Start(int level) {
     f = Form1();
@@ -35,7 +39,7 @@ struct BallDrag : ::testing::Test {
 
 // A press on a hole's edge, or one that finds another (hidden) hole than the
 // ball's own, and a second button during a carry change nothing.
-TEST_F(BallDrag, PressesOutsideTheBallsHoleOrDuringACarryChangeNothing) {
+TEST_F(Play, PressesOutsideTheBallsHoleOrDuringACarryChangeNothing) {
   Image1_MouseDown(f, platform, 3, kLeftButton, 0, 0, kInside);
   EXPECT_FALSE(f.Dragging);
   f.Image2[20].Left = f.Image2[9].Left - 1;
@@ -58,7 +62,7 @@ TEST_F(BallDrag, PressesOutsideTheBallsHoleOrDuringACarryChangeNothing) {
 // The starting hole may be chosen while the history is empty, also after a
 // refused drop left EmptyLabel at a full hole; after a jump it may not, even
 // with NewGame kept as a restore that replayed the jump leaves it.
-TEST_F(BallDrag, TheStartingHoleIsChosenOnlyWhileTheHistoryIsEmpty) {
+TEST_F(Play, TheStartingHoleIsChosenOnlyWhileTheHistoryIsEmpty) {
   Drag(3, 2);  // refused: EmptyLabel is left at the full hole 3
   Image1_MouseDown(f, platform, 12, kMiddleButton, 0, kInside, kInside);
   EXPECT_TRUE(f.Image2[0].Tag == 12 && !f.Image2[12].Tag && f.Image2[3].Tag == 3);
@@ -75,7 +79,7 @@ TEST_F(BallDrag, TheStartingHoleIsChosenOnlyWhileTheHistoryIsEmpty) {
 // Long random runs of legal and refused drags, starting choices, undos and
 // resets keep the board consistent on every level, with Hint offered just
 // while a jump is left.
-TEST_F(BallDrag, RandomPlayKeepsTheBoardConsistent) {
+TEST_F(Play, RandomPlayKeepsTheBoardConsistent) {
   std::mt19937 random(20261206);
   for (int level = 0; level <= 2; ++level) {
     Start(level);
@@ -102,6 +106,43 @@ TEST_F(BallDrag, RandomPlayKeepsTheBoardConsistent) {
     }
   }
   EXPECT_GT(platform.msgBoxes.size(), 10u);  // games were won and lost along the way
+}
+
+// Down the left edge, right along the bottom row, then up and left: the ring
+// stops at every edge of every board, never enters the hidden rows below it,
+// and Up keeps its place where the shorter row allows.
+TEST_F(Play, TheRingStopsAtTheEdgesOfEveryBoard) {
+  using enum BoardKey;
+  const std::string expected[] = {"2 5 9 14 14 14 14 12 11 13 10 10 10 10 6 8 ",
+                                  "2 5 9 14 20 20 20 19 18 17 16 15 15 15 10 13 ",
+                                  "2 5 9 14 20 27 27 26 24 23 25 22 21 21 15 16 "};
+  for (int level = 0; level <= 2; ++level) {
+    Start(level);
+    std::string path;
+    for (const BoardKey key : {Down, Down, Down, Down, Down, Down, Down, Right, Right, Right, Right,
+                               Right, Right, Right, Up, Left}) {
+      BoardKeyDown(f, platform, key);
+      path += std::to_string(f.RingHole) + " ";
+    }
+    EXPECT_EQ(path, expected[level]) << "level " << level;
+  }
+}
+
+// A lifted ball jumps from its own hole, whatever a survey left in EmptyLabel,
+// and only as the board is when it jumps.
+TEST_F(Play, ALiftedBallJumpsOnlyToWhereItMayLandNow) {
+  EXPECT_FALSE(LiftBall(f, 4));  // it cannot jump
+  ASSERT_TRUE(LiftBall(f, 3));
+  f.Image2[1].Tag.reset();  // nothing left to jump over
+  EXPECT_FALSE(JumpLiftedBall(f, platform, 0));
+  EXPECT_FALSE(f.Lifted);
+  f.Image2[1].Tag = 1;
+  ASSERT_TRUE(LiftBall(f, 3));
+  f.EmptyLabel = 14;
+  ASSERT_TRUE(JumpLiftedBall(f, platform, 0));
+  EXPECT_TRUE(f.Image2[0].Tag == 3 && !f.Image2[1].Tag && !f.Image2[3].Tag && f.PlayCount == 1);
+  EXPECT_EQ(f.Image2[14].Tag, 14);
+  EXPECT_EQ(ContentOf(f, 0), HoleContent::Ball);
 }
 
 }  // namespace
